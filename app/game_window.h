@@ -1,0 +1,126 @@
+#pragma once
+// The game window: owner of the whole game state. Its operations are spread
+// over the folders of the subsystems they belong to:
+//   app/game_window.cpp          rules glue, keys, clicks, tick, commands
+//   levels/game_window_setup.cpp construction, options, close check
+//   levels/navigation.cpp        loading levels, moving between levels and worlds
+//   levels/progress.cpp          solved levels, records, replay, passwords
+//   render/*.cpp                 set-up of the pictures, painting, status line
+//   audio/*.cpp                  sound effects
+// It runs the same against the wx/SDL platform and the headless one.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "game/game_host.h"
+#include "game/game_state.h"
+#include "game/tick.h"
+#include "platform/platform.h"
+
+namespace lorvix {
+
+struct GameGraphics;  // render/game_graphics.h
+
+// Where the program's files are: the directory of the running executable
+// (ending in '/') and the full path of the settings file.
+struct AppPaths {
+  std::string programDir;
+  std::string settingsFile;
+};
+
+class TMyWindow : public GameState, public GameHost {
+ public:
+  TMyWindow(platform::Platform& platform, const AppPaths& paths);
+  ~TMyWindow() override;
+  TMyWindow(const TMyWindow&) = delete;
+  TMyWindow& operator=(const TMyWindow&) = delete;
+
+  // --- Input and time (app/game_window.cpp) ---
+  void TryMove(int key);
+  void LeftButtonDown(int x, int y);
+  void LeftButtonUp();
+  void GameTick();
+  void CheckSquares();
+  void Undo();
+  void Retry();
+  void RestartGame();
+  void About();             // command 104
+  void Help();              // command 116
+  bool UndoEnabled() const { return MovedSinceUndo; }
+
+  // --- Settings, options and closing (levels/game_window_setup.cpp) ---
+  void ToggleSound();             // command 110
+  void ToggleAnimation();         // command 113
+  void ToggleSmoothMovement();    // command 51685
+  // The close check: asks the quit question; on Yes stores LAST and sets
+  // AppClosing. Returns whether the program may close.
+  bool CanClose();
+  void CloseRequest() override;   // close check, then end the program
+
+  // --- Navigation (levels/navigation.cpp) ---
+  void ShowNotice(int kind, const std::string& text = {});
+  bool LoadWorldLevel() override;
+  void LoadExtraLevel() override;
+  void OpenUserLevel() override;
+  void OpenExtraWorld();
+  void RestartWorld() override;
+  void NextLevel() override;
+  void PreviousLevel() override;
+  void NextWorld() override;
+  void PreviousWorld() override;
+  void SelectWorld(int world);
+  bool NextLevelEnabled() const;
+  bool PreviousLevelEnabled() const;
+
+  // --- Progress (levels/progress.cpp) ---
+  void LevelSolved() override;
+  void ReplaySolution();          // command 114
+  void DeleteRecords();           // command 108
+  // Password gate of LoadWorldLevel; may lower LevelNumber by one.
+  void PasswordGate();
+
+  // --- Pictures (render/) ---
+  void SetupGameWindow();
+  void PaintGameWindow(const platform::Rect& area);
+  void PaintBackground();
+  void SelectBackground(int pattern);
+  void RebuildBackBuffer();
+  void RedrawCells(int c0, int c1, int r0, int r1) override;
+  void TitleStep() override;
+  void AboutStep() override;
+  void Celebrate();
+  void DestroyGameWindowGraphics();
+  void UpdateStatusLine() override;
+  std::string StatusLineText() const;
+
+  // --- Sound (audio/) ---
+  void PlayEffect(int sound) override;
+
+  // --- Host services ---
+  void InvalidateAll() override { Platform.InvalidateGameWindow(); }
+  uint32_t TickCount() override { return Platform.TickCount(); }
+  int Random() override;
+
+  platform::Platform& Platform;
+
+  // Paths (all built once at construction).
+  std::string ProgramDir;  // ends in '/'
+  std::string SettingsPath;
+  std::array<std::string, 5> SoundFilePaths;
+  std::string WorldsFilePath;
+  std::string ExtraWorldPath;
+  std::string ExtraRecordsPath;
+
+  int32_t BackgroundChoice = 0;
+  std::array<int32_t, 120> PasswordTable{};
+
+  TickState Tick;
+  std::unique_ptr<GameGraphics> Graphics;
+};
+
+// Set once the player has confirmed quitting; the editor frame may close then.
+extern bool AppClosing;
+
+}  // namespace lorvix

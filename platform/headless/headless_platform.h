@@ -1,0 +1,76 @@
+#pragma once
+// A platform without display or sound card. Questions and dialogs are
+// answered from queues that a test fills beforehand, and everything asked is
+// recorded so that tests can check texts, captions, icons and buttons. The
+// clock only moves when the test moves it. Presented pixels land in `screen`.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace platform {
+
+struct RecordedMessage {
+  std::string text;
+  std::string caption;
+  Icon icon;
+  Buttons buttons;
+};
+
+struct RecordedDialog {
+  std::string kind;  // "open", "save" or "input"
+  FileDialogRequest request;
+  std::string title;
+};
+
+class HeadlessPlatform : public Platform {
+ public:
+  HeadlessPlatform();
+
+  Answer MessageBox(const std::string& text, const std::string& caption, Icon icon,
+                    Buttons buttons) override;
+  FileDialogResult OpenFileDialog(const FileDialogRequest& request) override;
+  FileDialogResult SaveFileDialog(const FileDialogRequest& request) override;
+  std::optional<std::string> TextInputDialog(const std::string& title, const std::string& prompt,
+                                             int maxChars) override;
+  uint32_t TickCount() override { return now; }
+  void PlaySoundFile(const std::string& path) override { sounds.push_back(path); }
+  void InvalidateGameWindow() override { ++invalidations; }
+  void PresentGameWindow(const PixelView& source, const Rect& area) override;
+  void SetStatusText(const std::string& text) override { statusText = text; }
+  void SetFrameCaption(const std::string& text) override { frameCaption = text; }
+  void EndProgram() override { ended = true; }
+  int ScreenWidth() override { return screenWidth; }
+  int ScreenHeight() override { return screenHeight; }
+  void OpenHelpPage(const std::string& path) override { helpPages.push_back(path); }
+
+  // Script: answers are taken from the front. An empty queue answers
+  // message boxes with OK or No, and cancels dialogs.
+  std::deque<Answer> answers;
+  std::deque<FileDialogResult> fileDialogResults;
+  std::deque<std::optional<std::string>> textInputs;
+
+  // Record.
+  std::vector<RecordedMessage> messages;
+  std::vector<RecordedDialog> dialogs;
+  std::vector<std::string> sounds;
+  std::vector<std::string> helpPages;
+  std::string statusText;
+  std::string frameCaption;
+  bool ended = false;
+  int invalidations = 0;
+  int presents = 0;
+
+  uint32_t now = 0;
+  int screenWidth = 1280;
+  int screenHeight = 1024;
+
+  // What the game window shows; grows to whatever is presented into it.
+  static constexpr int kScreenWidth = 710;
+  static constexpr int kScreenHeight = 550;
+  std::vector<uint32_t> screen;
+};
+
+}  // namespace platform

@@ -1,0 +1,84 @@
+#pragma once
+// The seam between the game and the machine it runs on. Everything above
+// this interface is plain C++; the wx/SDL implementation shows real windows
+// and plays real sound, the headless implementation (platform/headless)
+// answers from a script and records what was asked, for tests and tools.
+//
+// Texts are UTF-8. Pixels are 0x00RRGGBB.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+enum class Icon { None, Stop, Question, Information };
+enum class Buttons { Ok, YesNo, OkCancel };
+enum class Answer { Ok, Cancel, Yes, No };
+
+struct FileDialogRequest {
+  std::string filter;      // e.g. "Level (*.sda)|*.sda"
+  std::string defaultExt;  // without the dot, e.g. "sda"
+  std::string initialDir;
+  bool mustExist = true;   // open dialogs: path and file must exist
+};
+
+struct FileDialogResult {
+  bool confirmed = false;
+  int errorCode = 0;       // non-zero when the dialog itself failed
+  std::string path;        // the chosen path (or the name field on an error)
+};
+
+struct PixelView {
+  const uint32_t* pixels = nullptr;
+  int width = 0;
+  int height = 0;
+};
+
+struct Rect {
+  int x = 0, y = 0, width = 0, height = 0;
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Modal message box; returns the button pressed.
+  virtual Answer MessageBox(const std::string& text, const std::string& caption, Icon icon,
+                            Buttons buttons) = 0;
+  virtual FileDialogResult OpenFileDialog(const FileDialogRequest& request) = 0;
+  virtual FileDialogResult SaveFileDialog(const FileDialogRequest& request) = 0;
+  // Text input with OK and Cancel; nullopt when cancelled. At most maxChars
+  // characters can be typed.
+  virtual std::optional<std::string> TextInputDialog(const std::string& title,
+                                                     const std::string& prompt,
+                                                     int maxChars) = 0;
+
+  // Milliseconds since some fixed point; wraps around like a 32-bit counter.
+  virtual uint32_t TickCount() = 0;
+
+  // Sound effects: plays the WAV file asynchronously, cutting off the one
+  // still playing. An empty path stops the sound.
+  virtual void PlaySoundFile(const std::string& path) = 0;
+
+  // The game window's client area: ask for a full repaint (no erase), and
+  // copy finished pixels of `source` inside `area` to the same place on screen.
+  virtual void InvalidateGameWindow() = 0;
+  virtual void PresentGameWindow(const PixelView& source, const Rect& area) = 0;
+
+  // Text of the status bar's one field, and the main frame's caption.
+  virtual void SetStatusText(const std::string& text) = 0;
+  virtual void SetFrameCaption(const std::string& text) = 0;
+
+  // Ends the program after the close check has been answered Yes.
+  virtual void EndProgram() = 0;
+
+  // Size of the primary screen in pixels.
+  virtual int ScreenWidth() = 0;
+  virtual int ScreenHeight() = 0;
+
+  // Opens a help page in the user's browser; failures are not reported.
+  virtual void OpenHelpPage(const std::string& path) = 0;
+};
+
+}  // namespace platform
