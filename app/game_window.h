@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,6 +23,17 @@
 namespace lorvix {
 
 struct GameGraphics;  // render/game_graphics.h
+class TMyWindow;
+
+// The editor's frame window. The game window creates it hidden while it is
+// constructed, through CreateEditorFrame, which the editor sets before the
+// game window is made; tests and tools leave it empty and have no editor.
+class EditorFrameWindow {
+ public:
+  virtual ~EditorFrameWindow() = default;
+};
+using EditorFrameFactory = std::function<std::unique_ptr<EditorFrameWindow>(TMyWindow&)>;
+extern EditorFrameFactory CreateEditorFrame;
 
 // Where the program's files are: the directory of the running executable
 // (ending in '/') and the full path of the settings file.
@@ -62,6 +74,9 @@ class TMyWindow : public GameState, public GameHost {
   // --- Navigation (levels/navigation.cpp) ---
   void ShowNotice(int kind, const std::string& text = {});
   bool LoadWorldLevel() override;
+  // LoadWorldLevel; when it fails, the close request (the player may quit).
+  // Either way the whole window is repainted afterwards.
+  void LoadWorldLevelOrQuit();
   void LoadExtraLevel() override;
   void OpenUserLevel() override;
   void OpenExtraWorld();
@@ -115,6 +130,7 @@ class TMyWindow : public GameState, public GameHost {
 
   int32_t BackgroundChoice = 0;
   std::array<int32_t, 120> PasswordTable{};
+  std::unique_ptr<EditorFrameWindow> EditorFrame;
 
   TickState Tick;
   std::unique_ptr<GameGraphics> Graphics;
