@@ -24,7 +24,24 @@ struct TickState {
   int slide = 0;
 };
 
+// A counter with limit k lets its action run on every (k+1)-th visit: below
+// the limit it only counts up; at the limit it starts again from 0 and the
+// action runs.
+inline bool CounterFires(int& counter, int limit) {
+  if (counter < limit) {
+    ++counter;
+    return false;
+  }
+  counter = 0;
+  return true;
+}
+
+// Called whenever the window has no message waiting; does its work at most
+// every 5 ms.
 void GameTick(GameState& s, TickState& t, GameHost& host);
+
+// The lamps, pillars, gears and exit, each on its own counter.
+void AnimateTiles(GameState& s, TickState& t, GameHost& host);
 
 // One step of a sliding block (runs when the slide counter fires).
 void SlideStep(GameState& s, GameHost& host);

@@ -46,6 +46,9 @@ inline constexpr int TILE_TELEPORT_BLUE = 50;
 inline constexpr int TILE_TELEPORT_GREEN = 52;
 inline constexpr int TILE_TELEPORT_RED = 54;
 inline constexpr int TILE_TELEPORT_YELLOW = 56;
+// Every code in this range is a teleporter, the odd ones invisible.
+inline constexpr int TILE_TELEPORT_FIRST = 50;
+inline constexpr int TILE_TELEPORT_LAST = 57;
 inline constexpr int TILE_EXIT_2 = 70;
 inline constexpr int TILE_EXIT_3 = 71;
 inline constexpr int TILE_PILLAR_FIRST = 80;
@@ -91,12 +94,16 @@ inline constexpr bool IsWalkable(int code) {
   return code == TILE_FLOOR || code == TILE_TARGET || code == TILE_EXIT || code == TILE_FILLED ||
          code == TILE_WATER || code == TILE_EXIT_2 || code == TILE_EXIT_3;
 }
-inline constexpr bool IsTeleporter(int code) { return code >= 50 && code <= 57; }
-inline constexpr bool IsClosedDoor(int code) { return code >= 30; }
+inline constexpr bool IsTeleporter(int code) { return code >= TILE_TELEPORT_FIRST && code <= TILE_TELEPORT_LAST; }
+// Doors are wall squares; every code from the first wall on counts as closed.
+inline constexpr bool IsClosedDoor(int code) { return code >= TILE_WALL_STONE; }
 inline constexpr bool IsPressedKey(int code) {
   return code == TILE_CRATE_ON_TARGET || code == TILE_SLIDER_ON_TARGET || code == TILE_FILLED;
 }
-inline constexpr bool IsBlock(int code) { return code == 5 || code == 6 || code == 8 || code == 9 || code == 10; }
+inline constexpr bool IsBlock(int code) {
+  return code == TILE_CRATE || code == TILE_CRATE_ON_TARGET || code == TILE_SLIDER || code == TILE_SLIDER_ON_TARGET ||
+         code == TILE_PLUG;
+}
 inline constexpr bool IsUnplacedBlock(int code) {
   return code == TILE_CRATE || code == TILE_SLIDER || code == TILE_PLUG;
 }
