@@ -2,6 +2,7 @@
 // Our own pixel buffer: 32-bit 0x00RRGGBB pixels, row 0 at the top. All
 // drawing of the game happens in these; the platform only shows them.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
