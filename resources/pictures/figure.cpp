@@ -11,7 +11,7 @@ namespace {
 
 // Parts of the figure; each has a colour and a shade for its lower right
 // edges.
-enum Part : uint8_t { None, Outline, Skin, Cap, Shirt, Trousers, Shoe, EyeWhite, Pupil, Hair, Mouth };
+enum Part : uint8_t { None, Outline, Skin, Cap, CapBand, Bobble, Shirt, Trousers, Shoe, EyeWhite, Pupil, Hair, Mouth };
 
 struct PartColours {
   Pixel face, shade;
@@ -22,9 +22,11 @@ constexpr Pixel kOutline = Rgb(0x2C, 0x18, 0x20);
 PartColours ColoursOf(Part part) {
   switch (part) {
     case Skin: return {Rgb(0xFF, 0xCC, 0x98), Rgb(0xD8, 0x90, 0x60)};
-    case Cap: return {Rgb(0xE8, 0x24, 0x24), Rgb(0x98, 0x10, 0x18)};
-    case Shirt: return {Rgb(0x30, 0x70, 0xE8), Rgb(0x18, 0x38, 0x98)};
-    case Trousers: return {Rgb(0x18, 0x38, 0x98), Rgb(0x18, 0x38, 0x98)};
+    case Cap: return {Rgb(0x28, 0xA8, 0x50), Rgb(0x10, 0x60, 0x30)};
+    case CapBand: return {Rgb(0x90, 0xE8, 0x80), Rgb(0x28, 0xA8, 0x50)};
+    case Bobble: return {Rgb(0xFF, 0xE0, 0x40), Rgb(0xFF, 0xE0, 0x40)};
+    case Shirt: return {Rgb(0xF8, 0x98, 0x20), Rgb(0xB8, 0x58, 0x10)};
+    case Trousers: return {Rgb(0x20, 0x50, 0x68), Rgb(0x20, 0x50, 0x68)};
     case Shoe: return {Rgb(0x90, 0x50, 0x20), Rgb(0x58, 0x2C, 0x10)};
     case EyeWhite: return {Rgb(0xFF, 0xFF, 0xFF), Rgb(0xFF, 0xFF, 0xFF)};
     case Hair: return {Rgb(0x90, 0x50, 0x20), Rgb(0x58, 0x2C, 0x10)};
@@ -61,10 +63,12 @@ Grid Layout(Stride stride) {
   Ellipse(grid, 22.5 - step / 2.0, 21.5 - std::abs(step) / 2.0, 2.1, 2.1, Skin);
   Ellipse(grid, 15.5, 11, 7.5, 7.2, Skin);  // head
   Ellipse(grid, 23.2, 12.5, 1.9, 1.9, Skin);  // nose
+  // A knitted cap with a bobble, pulled down to the eyebrows.
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x)
-      if (grid[y][x] == Skin && y < 9 && x < 24) grid[y][x] = Cap;
-  Box(grid, 17, 7, 26, 8, Cap);  // brim
+      if (grid[y][x] == Skin && y < 9 && x < 24) grid[y][x] = y >= 7 ? CapBand : Cap;
+  Box(grid, 8, 7, 23, 8, CapBand);
+  Ellipse(grid, 14.5, 3, 2.4, 2.2, Bobble);
   Box(grid, 8, 9, 9, 12, Hair);
   Ellipse(grid, 19.5, 11.5, 1.8, 2.4, EyeWhite);
   Box(grid, 20, 11, 20, 12, Pupil);
@@ -99,8 +103,6 @@ Bitmap DrawFigure(bool facingRight, Stride stride, Pixel background) {
       const bool edge = x < 31 && y < 31 && grid[y + 1][x + 1] != part && grid[y + 1][x + 1] != EyeWhite;
       image.At(x, y) = edge ? colours.shade : colours.face;
     }
-  // A glint on the cap.
-  image.At(13, 5) = image.At(14, 5) = image.At(12, 6) = Rgb(0xFF, 0x90, 0x80);
   return facingRight ? image : MirroredLeftRight(image);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The player's figure: a little fellow in a red cap and blue overalls.
+// The player's figure: a little fellow in a green bobble cap and an orange jumper.
 
 #include "render/bitmap.h"
 

@@ -18,17 +18,17 @@ bool InGear(double x, double y, double turn) {
   const double dx = x - 16, dy = y - 16;
   const double r = std::sqrt(dx * dx + dy * dy);
   const double angle = std::atan2(dy, dx) - turn;
-  if (r < 2.6) return false;   // axle hole
-  if (r < 4.6) return true;    // hub
-  if (r < 9.0) {               // spokes between hub and rim
-    const double spoke = std::fmod(angle + 8 * kPi, kPi / 2);
-    return std::fabs(spoke - kPi / 4) < 0.38 * (4.6 / r) + 0.12 || r > 8.0;
+  if (r < 2.2) return false;  // axle hole
+  if (r < 5.0) return true;   // hub
+  if (r < 8.6) {              // four straight spokes
+    const double fromSpoke = std::fmod(angle + 8 * kPi + kPi / 4, kPi / 2) - kPi / 4;
+    return r * std::fabs(std::sin(fromSpoke)) < 1.6;
   }
-  if (r < 11.2) return true;   // rim
-  if (r > 14.2) return false;
+  if (r < 11.0) return true;  // rim
+  if (r > 14.3) return false;
   const double tooth = std::fmod(angle + 8 * kPi, kPi / 4) / (kPi / 4);  // 0..1 over one tooth
   // Teeth taper outwards.
-  const double halfWidth = 0.26 - (r - 11.2) * 0.035;
+  const double halfWidth = 0.27 - (r - 11.0) * 0.035;
   return std::fabs(tooth - 0.5) < halfWidth;
 }
 

@@ -33,6 +33,13 @@ InkMask SmoothDoubled(const InkMask& mask) {
   return big;
 }
 
+InkMask Bold(const InkMask& mask) {
+  InkMask bold(mask.Width() + 1, mask.Height());
+  for (int y = 0; y < bold.Height(); ++y)
+    for (int x = 0; x < bold.Width(); ++x) bold.Set(x, y, mask.Ink(x, y) || mask.Ink(x - 1, y));
+  return bold;
+}
+
 InkMask Slanted(const InkMask& mask, int rowsPerPixel) {
   const int extra = (mask.Height() - 1) / rowsPerPixel;
   InkMask leaning(mask.Width() + extra, mask.Height());

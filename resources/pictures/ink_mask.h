@@ -36,6 +36,9 @@ InkMask Enlarged(const InkMask& mask, int factor);
 // Doubles the size and rounds off diagonal steps (the Scale2x rule), so big
 // letters look drawn rather than blown up.
 InkMask SmoothDoubled(const InkMask& mask);
+// Thickens every stroke by one pixel to the right (the mask grows by one
+// column), so diagonals stay joined when the mask is enlarged.
+InkMask Bold(const InkMask& mask);
 // Leans the mask to the right: rows are shifted one pixel further for every
 // `rowsPerPixel` rows above the bottom row.
 InkMask Slanted(const InkMask& mask, int rowsPerPixel);

@@ -11,10 +11,16 @@ namespace lorvix::resources::panel {
 
 namespace {
 
+// Letters enlarged more than twice are set bold first, so thin diagonals do
+// not break into speckles; even scales get their steps rounded off.
+bool SetBold(int scale) { return scale > 3; }
+
+// Bold letters already carry part of their spacing in their extra column.
+int LetterGap(int scale) { return SetBold(scale) ? scale / 2 : scale; }
+
 InkMask Scaled(const InkMask& mask, int scale) {
-  InkMask result = mask;
-  for (int s = scale; s > 1; s /= 2) result = SmoothDoubled(result);
-  return result;
+  const InkMask bold = SetBold(scale) ? Bold(mask) : mask;
+  return scale % 2 == 0 ? SmoothDoubled(Enlarged(bold, scale / 2)) : Enlarged(bold, scale);
 }
 
 // The UTF-8 bytes of each character, so letters can be coloured one by one.
@@ -47,7 +53,12 @@ void WriteCentred(Bitmap& target, std::string_view utf8, int left, int width, in
   WriteText(target, utf8, left + (width - TextWidth(utf8)) / 2, capTop, colour);
 }
 
-int BigTextWidth(std::string_view utf8, int scale) { return TextWidth(utf8) * scale; }
+int BigTextWidth(std::string_view utf8, int scale) {
+  int width = 0;
+  for (const std::string& character : Characters(utf8))
+    width += Scaled(SetText(character), scale).Width() + LetterGap(scale);
+  return width - LetterGap(scale);
+}
 
 int WriteBigColourful(Bitmap& target, std::string_view utf8, int x, int capTop, int scale,
                       const Pixel* colours, int colourCount, Pixel border, Pixel shadow) {
@@ -59,9 +70,9 @@ int WriteBigColourful(Bitmap& target, std::string_view utf8, int x, int capTop, 
                     colours[letter % colourCount], border, shadow);
       ++letter;
     }
-    pen += ink.Width() + scale;
+    pen += ink.Width() + LetterGap(scale);
   }
-  return pen - scale - x;
+  return pen - LetterGap(scale) - x;
 }
 
 }  // namespace lorvix::resources::panel

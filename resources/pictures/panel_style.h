@@ -34,9 +34,9 @@ void WriteText(Bitmap& target, std::string_view utf8, int x, int capTop, Pixel c
 void WriteCentred(Bitmap& target, std::string_view utf8, int left, int width, int capTop,
                   Pixel colour);
 
-// Big letters: the text enlarged by 2 or 4 with rounded steps, every letter in
-// the next colour of `colours`, with a dark border and a shadow. Returns the
-// width used.
+// Big letters: the text enlarged (by 2 and 4 with rounded steps, bold at
+// 4), every letter in the next colour of `colours`, with a dark border and a
+// shadow. Returns the width used.
 int WriteBigColourful(Bitmap& target, std::string_view utf8, int x, int capTop, int scale,
                       const Pixel* colours, int colourCount, Pixel border, Pixel shadow);
 // Width WriteBigColourful will use.

@@ -31,11 +31,11 @@ Bitmap MakeLogo(bool front) {
   Bitmap logo(50, 50, kGrey);
   const Pixel bright[] = {kRed, kBlue};
   const Pixel dull[] = {kDarkRed, kDarkBlue};
-  // A ring behind the letters, so the turning reads as a coin.
-  FillCircle(logo, 25, 25, 24.5, front ? kYellow : kOrange);
-  FillCircle(logo, 25, 25, 22.5, front ? kLight : kShadow);
-  WriteBigColourful(logo, "QX", 25 - BigTextWidth("QX", 2) / 2, 18, 2, front ? bright : dull, 2,
-                    front ? kDark : kBlack, front ? kShadow : kDark);
+  // A badge behind the letters, so the turning reads as a flipping plate.
+  FillRect(logo, 1, 4, 48, 42, front ? kLight : kShadow);
+  BevelFrame(logo, 1, 4, 48, 42, 2, front ? kYellow : kOrange, front ? kOrange : kDarkRed);
+  WriteBigColourful(logo, "QX", 25 - BigTextWidth("QX", 3) / 2 + 1, 15, 3, front ? bright : dull, 2, front ? kDark : kBlack,
+                    front ? kShadow : kDark);
   return logo;
 }
 
