@@ -1,6 +1,10 @@
-#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
 
-int main() {
-  std::fprintf(stderr, "leveltool: noch nicht fertig\n");
-  return 2;
+#include "tools/leveltool/command.h"
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+  return lorvix::leveltool::RunLeveltool(args, std::cout, std::cerr);
 }

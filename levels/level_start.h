@@ -1,0 +1,17 @@
+#pragma once
+// The state every level load leaves behind, whatever file the level came
+// from.
+
+#include "game/game_state.h"
+#include "levels/level_files.h"
+
+namespace lorvix {
+
+// Puts the level into the state and starts it afresh: the figure on the
+// start square, the undo copy equal to the board and the start, no undo
+// step available, move counter and move list position 0, no replay. The
+// mode flags, the level number, the record and the slide, glide and door
+// fields are the caller's business.
+void StartLevel(GameState& s, const LevelRecord& level);
+
+}  // namespace lorvix

@@ -1,0 +1,22 @@
+// Every subcommand of leveltool. Adding one means adding its file and one
+// line (declaration and table entry) here.
+
+#include <array>
+
+#include "tools/leveltool/command.h"
+
+namespace lorvix::leveltool {
+
+int RunPlay(Args args, std::ostream& out, std::ostream& err);
+
+namespace {
+
+constexpr std::array COMMANDS = {
+    Command{"play", "DATEI LEVEL ZÜGE", RunPlay},
+};
+
+}  // namespace
+
+std::span<const Command> Commands() { return COMMANDS; }
+
+}  // namespace lorvix::leveltool
