@@ -3,14 +3,13 @@
 #include <map>
 
 #include "resources/pictures/figure.h"
+#include "resources/pictures/panel_style.h"
 #include "resources/pictures/picture_makers.h"
 #include "resources/pictures/tile_sheet.h"
 
 namespace lorvix::resources {
 
 namespace {
-
-constexpr Pixel kTitleGrey = Rgb(0xC0, 0xC0, 0xC0);
 
 const char* const kLabels[] = {"Sp", "Tür", "T1", "A1", "T2", "A2", "T3", "A3", "T4", "A4", "T5", "A5"};
 
@@ -21,8 +20,9 @@ Bitmap Make(int id) {
     case 3: return MaskOf(Make(1));
     case 4: return MaskOf(Make(2));
     case 5: return MakeTitlePicture();
-    case 6: return DrawFigure(false, Stride::StepA, kTitleGrey);
-    case 7: return DrawFigure(true, Stride::StepB, kTitleGrey);
+    // The walker is copied without a mask onto the title panel's grey.
+    case 6: return DrawFigure(false, Stride::StepA, panel::kGrey);
+    case 7: return DrawFigure(true, Stride::StepB, panel::kGrey);
     case 8: return MakeLogo(true);
     case 9: return MakeLogo(false);
     case 11: return MakeAboutFrame();

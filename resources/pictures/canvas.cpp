@@ -67,15 +67,8 @@ void FillCircle(Bitmap& bitmap, double cx, double cy, double radius, Pixel colou
 }
 
 void Blit(Bitmap& target, const Bitmap& source, int x, int y) {
-  BlitPart(target, source, 0, 0, source.Width(), source.Height(), x, y);
-}
-
-void BlitPart(Bitmap& target, const Bitmap& source, int sx, int sy, int width, int height, int x,
-              int y) {
-  for (int row = 0; row < height; ++row)
-    for (int col = 0; col < width; ++col)
-      if (source.Contains(sx + col, sy + row))
-        PutPixel(target, x + col, y + row, source.At(sx + col, sy + row));
+  for (int row = 0; row < source.Height(); ++row)
+    for (int col = 0; col < source.Width(); ++col) PutPixel(target, x + col, y + row, source.At(col, row));
 }
 
 Bitmap MirroredLeftRight(const Bitmap& bitmap) {

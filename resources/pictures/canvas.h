@@ -20,9 +20,6 @@ void DrawLine(Bitmap& bitmap, int x0, int y0, int x1, int y1, Pixel colour);
 void FillCircle(Bitmap& bitmap, double cx, double cy, double radius, Pixel colour);
 // Copies `source` with its top-left corner at (x, y).
 void Blit(Bitmap& target, const Bitmap& source, int x, int y);
-// Copies a width x height block of `source` starting at (sx, sy).
-void BlitPart(Bitmap& target, const Bitmap& source, int sx, int sy, int width, int height, int x,
-              int y);
 Bitmap MirroredLeftRight(const Bitmap& bitmap);
 
 }  // namespace lorvix::resources

@@ -18,13 +18,13 @@ bool InGear(double x, double y, double turn) {
   const double dx = x - 16, dy = y - 16;
   const double r = std::sqrt(dx * dx + dy * dy);
   const double angle = std::atan2(dy, dx) - turn;
-  if (r < 2.2) return false;  // axle hole
-  if (r < 5.0) return true;   // hub
-  if (r < 8.6) {              // four straight spokes
+  if (r < 1.8) return false;  // axle hole
+  if (r < 5.5) return true;   // hub
+  if (r < 8.5) {              // four broad spokes
     const double fromSpoke = std::fmod(angle + 8 * kPi + kPi / 4, kPi / 2) - kPi / 4;
-    return r * std::fabs(std::sin(fromSpoke)) < 1.6;
+    return r * std::fabs(std::sin(fromSpoke)) < 2.4;
   }
-  if (r < 11.0) return true;  // rim
+  if (r < 11.2) return true;  // rim
   if (r > 14.3) return false;
   const double tooth = std::fmod(angle + 8 * kPi, kPi / 4) / (kPi / 4);  // 0..1 over one tooth
   // Teeth taper outwards.
@@ -53,8 +53,8 @@ Bitmap GearFrame(int frame) {
       const bool litEdge = !InGear(cx - 1, cy - 1, turn);
       const bool shadowEdge = !InGear(cx + 1, cy + 1, turn);
       int shade = (x + y) < 30 ? 3 : 2;
-      if (litEdge) shade = 5;
-      else if (shadowEdge) shade = 0;
+      if (litEdge) shade = 4;
+      else if (shadowEdge) shade = 1;
       cell.At(x, y) = brass.At(shade);
     }
   return cell;

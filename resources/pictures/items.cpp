@@ -100,9 +100,11 @@ Bitmap FilledItem() {
 Bitmap WaterItem() {
   Bitmap cell(kCell, kCell, 0);
   FillRect(cell, kAt, kAt, kSize, kSize, Rgb(0x18, 0x48, 0xC0));
+  // A dark brim keeps the pool apart from the blue background pattern.
+  FrameRect(cell, kAt, kAt, kSize, kSize, Rgb(0x08, 0x18, 0x58));
   for (int row = 0; row < 4; ++row)
-    for (int x = 0; x < kSize; ++x) {
-      const int y = kAt + 3 + row * 5 + static_cast<int>(std::lround(std::sin((x + row * 3) * 0.8)));
+    for (int x = 1; x < kSize - 1; ++x) {
+      const int y = kAt + 4 + row * 5 + static_cast<int>(std::lround(std::sin((x + row * 3) * 0.8)));
       if ((x + row * 4) % 11 < 6) PutPixel(cell, kAt + x, y, Rgb(0x68, 0xA8, 0xF8));
     }
   return cell;
