@@ -21,6 +21,7 @@ namespace lorvix::test {
 class RecordingHost : public GameHost {
  public:
   std::vector<std::string> events;
+  uint32_t now = 0;             // TickCount, unless `clock` is given
   std::vector<uint32_t> clock;  // successive TickCount values; the last one repeats
   std::vector<int> randoms;     // successive Random values; the last one repeats
   bool loadWorldLevelSucceeds = true;
@@ -47,7 +48,7 @@ class RecordingHost : public GameHost {
   void CloseRequest() override { Log("close request"); }
   void TitleStep() override { Log("title step"); }
   void AboutStep() override { Log("about step"); }
-  uint32_t TickCount() override { return Next(clock, clockPos_); }
+  uint32_t TickCount() override { return clock.empty() ? now : Next(clock, clockPos_); }
   int Random() override { return static_cast<int>(Next(randoms, randomPos_)); }
 
   // The sound numbers played, in order.
