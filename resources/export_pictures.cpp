@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
       ++failures;
     }
   }
-  if (!lorvix::WritePng(dir + "/tile_sheet_x4.png", Enlarged(lorvix::resources::Picture(13), 4))) ++failures;
+  if (!lorvix::WritePng(dir + "/tile_sheet_x4.png", Enlarged(lorvix::resources::Picture(13), 4)))
+    ++failures;
   return failures == 0 ? 0 : 1;
 }

@@ -31,15 +31,20 @@ Bitmap MakeAboutText() {
   Bitmap text(kWidth, 500, kGrey);
   const Pixel colours[] = {kRed, kBlue, kGreen, kOrange, kCyan, kMagenta, kDarkBlue, kRed};
   const char* name = "QX LORVIX";
-  WriteBigColourful(text, name, (kWidth - BigTextWidth(name, 2)) / 2, 14, 2, colours, 8, kDark, kShadow);
+  WriteBigColourful(text, name, (kWidth - BigTextWidth(name, 2)) / 2, 14, 2, colours, 8, kDark,
+                    kShadow);
   Lines(text, 36, {"Version 1.2"}, kDark);
   Divider(text, 60);
   Lines(text, 80, {"Ein Knobelspiel mit Kisten,", "Schiebern, Stöpseln und Türen."}, kDarkBlue);
-  Lines(text, 116, {"Schiebe jeden Block an seinen", "Platz, öffne die Türen und", "erreiche den Stern am Ausgang."},
+  Lines(text, 116,
+        {"Schiebe jeden Block an seinen", "Platz, öffne die Türen und",
+         "erreiche den Stern am Ausgang."},
         kBlack);
   Divider(text, 168);
   Lines(text, 188, {"Steuerung"}, kDarkRed);
-  Lines(text, 206, {"Pfeiltasten: gehen und schieben", "F11: letzten Zug zurücknehmen", "F12: Ebene neu beginnen"},
+  Lines(text, 206,
+        {"Pfeiltasten: gehen und schieben", "F11: letzten Zug zurücknehmen",
+         "F12: Ebene neu beginnen"},
         kBlack);
   Lines(text, 254, {"Mit eingebautem Editor", "für eigene Spielebenen."}, kDarkBlue);
   Divider(text, 292);
@@ -49,7 +54,8 @@ Bitmap MakeAboutText() {
   Lines(text, 392, {"Hilfe: Menü Hilfe / Inhalt"}, kDarkBlue);
   const Pixel wish[] = {kRed, kOrange, kGreen, kBlue, kMagenta};
   const char* closing = "Viel Spaß beim Knobeln!";
-  WriteBigColourful(text, closing, (kWidth - BigTextWidth(closing, 2)) / 2, 430, 2, wish, 5, kDark, kShadow);
+  WriteBigColourful(text, closing, (kWidth - BigTextWidth(closing, 2)) / 2, 430, 2, wish, 5, kDark,
+                    kShadow);
   return text;
 }
 

@@ -21,8 +21,8 @@ void FrameRect(Bitmap& bitmap, int x, int y, int width, int height, Pixel colour
   BevelFrame(bitmap, x, y, width, height, 1, colour, colour);
 }
 
-void BevelFrame(Bitmap& bitmap, int x, int y, int width, int height, int thickness,
-                Pixel topLeft, Pixel bottomRight) {
+void BevelFrame(Bitmap& bitmap, int x, int y, int width, int height, int thickness, Pixel topLeft,
+                Pixel bottomRight) {
   for (int i = 0; i < thickness; ++i) {
     const int left = x + i, top = y + i, right = x + width - 1 - i, bottom = y + height - 1 - i;
     // The corners where both colours meet are split along the diagonal.
@@ -57,8 +57,10 @@ void DrawLine(Bitmap& bitmap, int x0, int y0, int x1, int y1, Pixel colour) {
 }
 
 void FillCircle(Bitmap& bitmap, double cx, double cy, double radius, Pixel colour) {
-  const int x0 = static_cast<int>(std::floor(cx - radius)), x1 = static_cast<int>(std::ceil(cx + radius));
-  const int y0 = static_cast<int>(std::floor(cy - radius)), y1 = static_cast<int>(std::ceil(cy + radius));
+  const int x0 = static_cast<int>(std::floor(cx - radius)),
+            x1 = static_cast<int>(std::ceil(cx + radius));
+  const int y0 = static_cast<int>(std::floor(cy - radius)),
+            y1 = static_cast<int>(std::ceil(cy + radius));
   for (int y = y0; y <= y1; ++y)
     for (int x = x0; x <= x1; ++x) {
       const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
@@ -68,7 +70,8 @@ void FillCircle(Bitmap& bitmap, double cx, double cy, double radius, Pixel colou
 
 void Blit(Bitmap& target, const Bitmap& source, int x, int y) {
   for (int row = 0; row < source.Height(); ++row)
-    for (int col = 0; col < source.Width(); ++col) PutPixel(target, x + col, y + row, source.At(col, row));
+    for (int col = 0; col < source.Width(); ++col)
+      PutPixel(target, x + col, y + row, source.At(col, row));
 }
 
 Bitmap MirroredLeftRight(const Bitmap& bitmap) {

@@ -13,8 +13,8 @@ void FrameRect(Bitmap& bitmap, int x, int y, int width, int height, Pixel colour
 // An edge of `thickness` pixels: `topLeft` on the upper and left sides,
 // `bottomRight` on the others. Light over dark reads as raised, dark over
 // light as sunken.
-void BevelFrame(Bitmap& bitmap, int x, int y, int width, int height, int thickness,
-                Pixel topLeft, Pixel bottomRight);
+void BevelFrame(Bitmap& bitmap, int x, int y, int width, int height, int thickness, Pixel topLeft,
+                Pixel bottomRight);
 void DrawLine(Bitmap& bitmap, int x0, int y0, int x1, int y1, Pixel colour);
 // Every pixel whose centre lies within `radius` of (cx, cy).
 void FillCircle(Bitmap& bitmap, double cx, double cy, double radius, Pixel colour);

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "resources/pictures/canvas.h"
-#include "resources/pictures/sheet_parts.h"
 #include "resources/pictures/shading.h"
+#include "resources/pictures/sheet_parts.h"
 
 namespace lorvix::resources {
 
@@ -30,7 +30,8 @@ Bitmap ExitStar(ExitLook look) {
   const Pixel background = look == ExitLook::StarOnGreen ? Rgb(0x08, 0x40, 0x10) : 0;
   const double size = look == ExitLook::SmallStar ? 9.5 : 15;
   Bitmap cell(kCell, kCell, background);
-  const Pixel light = Rgb(0xFF, 0xF8, 0x90), face = Rgb(0xFF, 0xD8, 0x10), shade = Rgb(0xD0, 0x90, 0x00);
+  const Pixel light = Rgb(0xFF, 0xF8, 0x90), face = Rgb(0xFF, 0xD8, 0x10),
+              shade = Rgb(0xD0, 0x90, 0x00);
   for (int y = 0; y < kCell; ++y)
     for (int x = 0; x < kCell; ++x) {
       const double cx = x + 0.5, cy = y + 0.5;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 
 #include "resources/pictures/canvas.h"
 
@@ -11,7 +12,21 @@ namespace {
 
 // Parts of the figure; each has a colour and a shade for its lower right
 // edges.
-enum Part : uint8_t { None, Outline, Skin, Cap, CapBand, Bobble, Shirt, Trousers, Shoe, EyeWhite, Pupil, Hair, Mouth };
+enum Part : uint8_t {
+  None,
+  Outline,
+  Skin,
+  Cap,
+  CapBand,
+  Bobble,
+  Shirt,
+  Trousers,
+  Shoe,
+  EyeWhite,
+  Pupil,
+  Hair,
+  Mouth
+};
 
 struct PartColours {
   Pixel face, shade;
@@ -21,16 +36,26 @@ constexpr Pixel kOutline = Rgb(0x2C, 0x18, 0x20);
 
 PartColours ColoursOf(Part part) {
   switch (part) {
-    case Skin: return {Rgb(0xFF, 0xCC, 0x98), Rgb(0xD8, 0x90, 0x60)};
-    case Cap: return {Rgb(0x28, 0xA8, 0x50), Rgb(0x10, 0x60, 0x30)};
-    case CapBand: return {Rgb(0x90, 0xE8, 0x80), Rgb(0x28, 0xA8, 0x50)};
-    case Bobble: return {Rgb(0xFF, 0xE0, 0x40), Rgb(0xFF, 0xE0, 0x40)};
-    case Shirt: return {Rgb(0xF8, 0x98, 0x20), Rgb(0xB8, 0x58, 0x10)};
-    case Trousers: return {Rgb(0x20, 0x50, 0x68), Rgb(0x20, 0x50, 0x68)};
-    case Shoe: return {Rgb(0x90, 0x50, 0x20), Rgb(0x58, 0x2C, 0x10)};
-    case EyeWhite: return {Rgb(0xFF, 0xFF, 0xFF), Rgb(0xFF, 0xFF, 0xFF)};
-    case Hair: return {Rgb(0x90, 0x50, 0x20), Rgb(0x58, 0x2C, 0x10)};
-    default: return {kOutline, kOutline};
+    case Skin:
+      return {Rgb(0xFF, 0xCC, 0x98), Rgb(0xD8, 0x90, 0x60)};
+    case Cap:
+      return {Rgb(0x28, 0xA8, 0x50), Rgb(0x10, 0x60, 0x30)};
+    case CapBand:
+      return {Rgb(0x90, 0xE8, 0x80), Rgb(0x28, 0xA8, 0x50)};
+    case Bobble:
+      return {Rgb(0xFF, 0xE0, 0x40), Rgb(0xFF, 0xE0, 0x40)};
+    case Shirt:
+      return {Rgb(0xF8, 0x98, 0x20), Rgb(0xB8, 0x58, 0x10)};
+    case Trousers:
+      return {Rgb(0x20, 0x50, 0x68), Rgb(0x20, 0x50, 0x68)};
+    case Shoe:
+      return {Rgb(0x90, 0x50, 0x20), Rgb(0x58, 0x2C, 0x10)};
+    case EyeWhite:
+      return {Rgb(0xFF, 0xFF, 0xFF), Rgb(0xFF, 0xFF, 0xFF)};
+    case Hair:
+      return {Rgb(0x90, 0x50, 0x20), Rgb(0x58, 0x2C, 0x10)};
+    default:
+      return {kOutline, kOutline};
   }
 }
 
@@ -59,9 +84,9 @@ Grid Layout(Stride stride) {
   Ellipse(grid, 13.5 - step, 28.5, 3.5, 1.9, Shoe);
   Ellipse(grid, 20.5 + step, 28.5, 3.5, 1.9, Shoe);
   Ellipse(grid, 16, 21, 6.2, 4.8, Shirt);
-  Ellipse(grid, 9.5 + step / 2.0, 21.5 - std::abs(step) / 2.0, 2.1, 2.1, Skin);   // hands
+  Ellipse(grid, 9.5 + step / 2.0, 21.5 - std::abs(step) / 2.0, 2.1, 2.1, Skin);  // hands
   Ellipse(grid, 22.5 - step / 2.0, 21.5 - std::abs(step) / 2.0, 2.1, 2.1, Skin);
-  Ellipse(grid, 15.5, 11, 7.5, 7.2, Skin);  // head
+  Ellipse(grid, 15.5, 11, 7.5, 7.2, Skin);    // head
   Ellipse(grid, 23.2, 12.5, 1.9, 1.9, Skin);  // nose
   // A knitted cap with a bobble, pulled down to the eyebrows.
   for (int y = 0; y < 32; ++y)
@@ -82,7 +107,8 @@ Grid Layout(Stride stride) {
       for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx) {
           const int nx = x + dx, ny = y + dy;
-          if (nx >= 0 && ny >= 0 && nx < 32 && ny < 32 && grid[ny][nx] != None && grid[ny][nx] != Outline)
+          if (nx >= 0 && ny >= 0 && nx < 32 && ny < 32 && grid[ny][nx] != None &&
+              grid[ny][nx] != Outline)
             outlined[y][x] = Outline;
         }
     }
@@ -100,7 +126,8 @@ Bitmap DrawFigure(bool facingRight, Stride stride, Pixel background) {
       if (part == None) continue;
       const PartColours colours = ColoursOf(part);
       // Edges that face the lower right lie in shadow.
-      const bool edge = x < 31 && y < 31 && grid[y + 1][x + 1] != part && grid[y + 1][x + 1] != EyeWhite;
+      const bool edge =
+          x < 31 && y < 31 && grid[y + 1][x + 1] != part && grid[y + 1][x + 1] != EyeWhite;
       image.At(x, y) = edge ? colours.shade : colours.face;
     }
   return facingRight ? image : MirroredLeftRight(image);
@@ -109,7 +136,8 @@ Bitmap DrawFigure(bool facingRight, Stride stride, Pixel background) {
 Bitmap MaskOf(const Bitmap& image) {
   Bitmap mask(image.Width(), image.Height());
   for (int y = 0; y < image.Height(); ++y)
-    for (int x = 0; x < image.Width(); ++x) mask.At(x, y) = image.At(x, y) == 0 ? Rgb(255, 255, 255) : 0;
+    for (int x = 0; x < image.Width(); ++x)
+      mask.At(x, y) = image.At(x, y) == 0 ? Rgb(255, 255, 255) : 0;
   return mask;
 }
 

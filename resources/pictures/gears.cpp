@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "resources/pictures/canvas.h"
-#include "resources/pictures/sheet_parts.h"
 #include "resources/pictures/shading.h"
+#include "resources/pictures/sheet_parts.h"
 
 namespace lorvix::resources {
 
@@ -53,8 +53,10 @@ Bitmap GearFrame(int frame) {
       const bool litEdge = !InGear(cx - 1, cy - 1, turn);
       const bool shadowEdge = !InGear(cx + 1, cy + 1, turn);
       int shade = (x + y) < 30 ? 3 : 2;
-      if (litEdge) shade = 4;
-      else if (shadowEdge) shade = 1;
+      if (litEdge)
+        shade = 4;
+      else if (shadowEdge)
+        shade = 1;
       cell.At(x, y) = brass.At(shade);
     }
   return cell;

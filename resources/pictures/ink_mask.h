@@ -13,16 +13,19 @@ namespace lorvix::resources {
 class InkMask {
  public:
   InkMask() = default;
-  InkMask(int width, int height) : width_(width), height_(height), ink_(static_cast<size_t>(width) * height, 0) {}
+  InkMask(int width, int height)
+      : width_(width), height_(height), ink_(static_cast<size_t>(width) * height, 0) {}
 
   int Width() const { return width_; }
   int Height() const { return height_; }
   // Outside the mask there is never ink.
   bool Ink(int x, int y) const {
-    return x >= 0 && y >= 0 && x < width_ && y < height_ && ink_[static_cast<size_t>(y) * width_ + x];
+    return x >= 0 && y >= 0 && x < width_ && y < height_ &&
+           ink_[static_cast<size_t>(y) * width_ + x];
   }
   void Set(int x, int y, bool ink = true) {
-    if (x >= 0 && y >= 0 && x < width_ && y < height_) ink_[static_cast<size_t>(y) * width_ + x] = ink;
+    if (x >= 0 && y >= 0 && x < width_ && y < height_)
+      ink_[static_cast<size_t>(y) * width_ + x] = ink;
   }
 
  private:

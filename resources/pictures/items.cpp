@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "resources/pictures/canvas.h"
-#include "resources/pictures/sheet_parts.h"
 #include "resources/pictures/shading.h"
+#include "resources/pictures/sheet_parts.h"
 
 namespace lorvix::resources {
 
@@ -54,12 +54,15 @@ Bitmap TargetItem() {
 
 Bitmap CrateItem(bool onTarget) {
   Bitmap cell(kCell, kCell, 0);
-  const Pixel wood = Rgb(0xC8, 0x8C, 0x48), grain = Rgb(0x98, 0x60, 0x28), gap = Rgb(0x50, 0x2C, 0x10);
+  const Pixel wood = Rgb(0xC8, 0x8C, 0x48), grain = Rgb(0x98, 0x60, 0x28),
+              gap = Rgb(0x50, 0x2C, 0x10);
   FillRect(cell, kAt + 4, kAt + 4, kSize - 8, kSize - 8, wood);
   for (int y = kAt + 4; y < kAt + kSize - 4; ++y)
     for (int x = kAt + 4; x < kAt + kSize - 4; ++x) {
-      if ((y - kAt) % 5 == 3) cell.At(x, y) = gap;  // joints between the boards
-      else if (Random01(x, y, 61) < 0.18) cell.At(x, y) = grain;
+      if ((y - kAt) % 5 == 3)
+        cell.At(x, y) = gap;  // joints between the boards
+      else if (Random01(x, y, 61) < 0.18)
+        cell.At(x, y) = grain;
     }
   BlockFrame(cell, {Rgb(0xFF, 0x78, 0x60), Rgb(0xD0, 0x20, 0x18), Rgb(0x70, 0x08, 0x08)});
   if (onTarget) MarkX(cell);
@@ -104,7 +107,8 @@ Bitmap WaterItem() {
   FrameRect(cell, kAt, kAt, kSize, kSize, Rgb(0x08, 0x18, 0x58));
   for (int row = 0; row < 4; ++row)
     for (int x = 1; x < kSize - 1; ++x) {
-      const int y = kAt + 4 + row * 5 + static_cast<int>(std::lround(std::sin((x + row * 3) * 0.8)));
+      const int y =
+          kAt + 4 + row * 5 + static_cast<int>(std::lround(std::sin((x + row * 3) * 0.8)));
       if ((x + row * 4) % 11 < 6) PutPixel(cell, kAt + x, y, Rgb(0x68, 0xA8, 0xF8));
     }
   return cell;

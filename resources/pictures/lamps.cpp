@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "resources/pictures/canvas.h"
-#include "resources/pictures/sheet_parts.h"
 #include "resources/pictures/shading.h"
+#include "resources/pictures/sheet_parts.h"
 
 namespace lorvix::resources {
 
@@ -19,10 +19,14 @@ struct LampColours {
 
 LampColours ColoursOf(LampColour colour) {
   switch (colour) {
-    case LampColour::Green: return {Rgb(0x40, 0xF0, 0x40), Rgb(0x10, 0x58, 0x18), true};
-    case LampColour::Yellow: return {Rgb(0xFF, 0xE8, 0x30), Rgb(0xC0, 0x60, 0x10), false};
-    case LampColour::Red: return {Rgb(0xFF, 0x30, 0x20), Rgb(0x68, 0x08, 0x08), true};
-    case LampColour::Blue: return {Rgb(0x40, 0xA0, 0xFF), Rgb(0x10, 0x20, 0x68), false};
+    case LampColour::Green:
+      return {Rgb(0x40, 0xF0, 0x40), Rgb(0x10, 0x58, 0x18), true};
+    case LampColour::Yellow:
+      return {Rgb(0xFF, 0xE8, 0x30), Rgb(0xC0, 0x60, 0x10), false};
+    case LampColour::Red:
+      return {Rgb(0xFF, 0x30, 0x20), Rgb(0x68, 0x08, 0x08), true};
+    case LampColour::Blue:
+      return {Rgb(0x40, 0xA0, 0xFF), Rgb(0x10, 0x20, 0x68), false};
   }
   return {};
 }
@@ -44,7 +48,8 @@ Bitmap Lamp(LampColour colour, bool lit) {
   for (int y = 6; y < 26; ++y)
     for (int x = 6; x < 26; ++x) {
       const double dx = x + 0.5 - 16, dy = y + 0.5 - 16;
-      const double reach = colours.round ? std::sqrt(dx * dx + dy * dy) : std::max(std::fabs(dx), std::fabs(dy)) * 1.12;
+      const double reach = colours.round ? std::sqrt(dx * dx + dy * dy)
+                                         : std::max(std::fabs(dx), std::fabs(dy)) * 1.12;
       if (reach > 9.2) continue;
       Pixel p = body;
       if (reach > 8.0 || dx + dy > 9) p = rim;

@@ -7,13 +7,13 @@
 
 namespace lorvix::resources {
 
-Bitmap MakeTitlePicture();        // 300 x 200
-Bitmap MakeLogo(bool front);      // 50 x 50
-Bitmap MakeAboutFrame();          // 300 x 200
-Bitmap MakeAboutText();           // 250 x 500
+Bitmap MakeTitlePicture();               // 300 x 200
+Bitmap MakeLogo(bool front);             // 50 x 50
+Bitmap MakeAboutFrame();                 // 300 x 200
+Bitmap MakeAboutText();                  // 250 x 500
 Bitmap MakeCongratulation(bool onBlue);  // 150 x 50
 
-Bitmap MakeEditorCursor();         // 32 x 32
+Bitmap MakeEditorCursor();                      // 32 x 32
 Bitmap MakeEditorLabel(std::string_view text);  // 16 x 16
 
 enum class MenuItem { Animation, Music, Sound, SmoothMovement, SongChoice };

@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "resources/pictures/canvas.h"
-#include "resources/pictures/sheet_parts.h"
 #include "resources/pictures/shading.h"
+#include "resources/pictures/sheet_parts.h"
 
 namespace lorvix::resources {
 

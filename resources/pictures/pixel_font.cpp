@@ -115,7 +115,9 @@ const Glyph& FindGlyph(char32_t code) {
   return kMissing;
 }
 
-int GlyphWidth(const Glyph& glyph) { return static_cast<int>(std::string_view(glyph.rows[0]).size()); }
+int GlyphWidth(const Glyph& glyph) {
+  return static_cast<int>(std::string_view(glyph.rows[0]).size());
+}
 
 std::u32string DecodeUtf8(std::string_view text) {
   std::u32string decoded;

@@ -18,7 +18,8 @@ int Wrap(int value, int modulus) { return ((value % modulus) + modulus) % modulu
 
 Pixel Mix(Pixel a, Pixel b, double t) {
   auto blend = [&](int shift) {
-    return static_cast<int>(std::lround(Channel(a, shift) + (Channel(b, shift) - Channel(a, shift)) * t));
+    return static_cast<int>(
+        std::lround(Channel(a, shift) + (Channel(b, shift) - Channel(a, shift)) * t));
   };
   return Rgb(blend(16), blend(8), blend(0));
 }
@@ -26,10 +27,12 @@ Pixel Mix(Pixel a, Pixel b, double t) {
 Ramp::Ramp(std::initializer_list<Pixel> stops, int steps) {
   const std::vector<Pixel> points(stops);
   for (int i = 0; i < steps; ++i) {
-    const double position = steps == 1 ? 0 : static_cast<double>(i) / (steps - 1) * (points.size() - 1);
+    const double position =
+        steps == 1 ? 0 : static_cast<double>(i) / (steps - 1) * (points.size() - 1);
     const size_t segment = std::min(static_cast<size_t>(position), points.size() - 2);
-    colours_.push_back(points.size() == 1 ? points[0]
-                                          : Mix(points[segment], points[segment + 1], position - segment));
+    colours_.push_back(points.size() == 1
+                           ? points[0]
+                           : Mix(points[segment], points[segment + 1], position - segment));
   }
 }
 

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "resources/pictures/sheet_parts.h"
 #include "resources/pictures/shading.h"
+#include "resources/pictures/sheet_parts.h"
 
 namespace lorvix::resources {
 
@@ -45,12 +45,14 @@ Bitmap MarbleBlock() {
       }
       const double angle = Random01(tile, 3, 11) * 3.14159;
       const double turbulence = PeriodicFractal(x, y, 128, 8, 3, 5);
-      const double vein = std::fabs(std::sin((lx * std::cos(angle) + ly * std::sin(angle)) * 0.16 +
-                                             turbulence * 7 + tile));
+      const double vein = std::fabs(
+          std::sin((lx * std::cos(angle) + ly * std::sin(angle)) * 0.16 + turbulence * 7 + tile));
       const bool darkTile = (x / kCell + y / kCell) % 2 == 1;
       double t = 0.72 + (turbulence - 0.5) * 0.35 - (darkTile ? 0.1 : 0);
-      if (vein < 0.10) t -= 0.32;
-      else if (vein < 0.22) t -= 0.14;
+      if (vein < 0.10)
+        t -= 0.32;
+      else if (vein < 0.22)
+        t -= 0.14;
       block.At(x, y) = ramp(t);
     }
   return block;

@@ -34,8 +34,8 @@ Bitmap MakeLogo(bool front) {
   // A badge behind the letters, so the turning reads as a flipping plate.
   FillRect(logo, 1, 4, 48, 42, front ? kLight : kShadow);
   BevelFrame(logo, 1, 4, 48, 42, 2, front ? kYellow : kOrange, front ? kOrange : kDarkRed);
-  WriteBigColourful(logo, "QX", 25 - BigTextWidth("QX", 3) / 2 + 1, 15, 3, front ? bright : dull, 2, front ? kDark : kBlack,
-                    front ? kShadow : kDark);
+  WriteBigColourful(logo, "QX", 25 - BigTextWidth("QX", 3) / 2 + 1, 15, 3, front ? bright : dull, 2,
+                    front ? kDark : kBlack, front ? kShadow : kDark);
   return logo;
 }
 

@@ -14,7 +14,8 @@ namespace {
 constexpr double kPi = 3.14159265358979;
 
 // Marks the pixels along the curve point(t), t running from t0 to t1.
-void Trace(InkMask& mask, double t0, double t1, const std::function<void(double, double&, double&)>& point) {
+void Trace(InkMask& mask, double t0, double t1,
+           const std::function<void(double, double&, double&)>& point) {
   const int steps = 400;
   for (int i = 0; i <= steps; ++i) {
     double x = 0, y = 0;
@@ -36,7 +37,10 @@ InkMask SymbolInk(WallSymbol symbol) {
     case WallSymbol::Zodiac:  // two curled horns on a stem
       Arc(ink, 11.5, 12, 4.5, 0, kPi * 1.15);
       Arc(ink, 20.5, 12, 4.5, -kPi * 0.15, kPi);
-      Trace(ink, 12, 25, [](double t, double& x, double& y) { x = 16; y = t; });
+      Trace(ink, 12, 25, [](double t, double& x, double& y) {
+        x = 16;
+        y = t;
+      });
       break;
     case WallSymbol::Waves:
       for (int line = 0; line < 3; ++line)

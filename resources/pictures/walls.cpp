@@ -1,5 +1,6 @@
 // The plain and patterned wall squares.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -12,11 +13,11 @@ namespace lorvix::resources {
 Bitmap RaisedBlock(const Ramp& ramp, const std::function<double(int, int)>& face) {
   Bitmap block(kCell, kCell);
   const int last = ramp.Size() - 1;
+  const int faceColours = ramp.Size() - 4;  // colours 2 .. last - 2; the rest are edges
   for (int y = 0; y < kCell; ++y)
     for (int x = 0; x < kCell; ++x) {
-      const int inner = ramp.Size() - 4;  // colours 2 .. last - 2
-      const int shade = 2 + static_cast<int>(std::floor(std::clamp(face(x, y), 0.0, 0.999) * (inner + 1)));
-      block.At(x, y) = ramp.At(shade);
+      const double t = std::clamp(face(x, y), 0.0, 0.999);
+      block.At(x, y) = ramp.At(2 + static_cast<int>(t * faceColours));
     }
   BevelFrame(block, 0, 0, kCell, kCell, 1, ramp.At(last), ramp.At(0));
   BevelFrame(block, 1, 1, kCell - 2, kCell - 2, 1, ramp.At(last - 1), ramp.At(1));
@@ -33,9 +34,12 @@ Bitmap StoneWall() {
       const int course = y / 8, bx = (x + (course % 2) * 8) % 16, by = y % 8;
       const int brick = course * 4 + (x + (course % 2) * 8) / 16;
       Pixel colour;
-      if (by == 7 || bx == 15) colour = ramp.At(0);  // mortar joint
-      else if (by == 0 || bx == 0) colour = ramp.At(6);
-      else if (by == 6 || bx == 14) colour = ramp.At(2);
+      if (by == 7 || bx == 15)
+        colour = ramp.At(0);  // mortar joint
+      else if (by == 0 || bx == 0)
+        colour = ramp.At(6);
+      else if (by == 6 || bx == 14)
+        colour = ramp.At(2);
       else {
         const double speckle = Random01(x, y, 3) * 0.35 + Random01(brick, 0, 4) * 0.3;
         colour = ramp.At(3 + static_cast<int>(speckle * 3));

@@ -34,26 +34,32 @@ TEST(TileSheet, ItemCellsAreBlackAroundTheirSquare) {
       for (int x = 0; x < 32; ++x) {
         const bool inSquare = x >= 5 && x < 27 && y >= 5 && y < 27;
         const Pixel p = Sheet().At(left + x, top + y);
-        if (!inSquare) EXPECT_EQ(p, 0u) << "cell " << cell[0] << "," << cell[1] << " at " << x << "," << y;
-        else if (p != 0) ++inked;
+        if (!inSquare)
+          EXPECT_EQ(p, 0u) << "cell " << cell[0] << "," << cell[1] << " at " << x << "," << y;
+        else if (p != 0)
+          ++inked;
       }
     EXPECT_GT(inked, 22 * 22 / 2) << "cell " << cell[0] << "," << cell[1];
   }
 }
 
-TEST(TileSheet, BlackPatternCellIsBlack) { EXPECT_TRUE(Uniform(Sheet(), 416, 128, 32, 32) && Sheet().At(416, 128) == 0); }
+TEST(TileSheet, BlackPatternCellIsBlack) {
+  EXPECT_TRUE(Uniform(Sheet(), 416, 128, 32, 32) && Sheet().At(416, 128) == 0);
+}
 
 TEST(TileSheet, AnimationFramesAllDiffer) {
   for (int k = 0; k < 16; ++k)
-    EXPECT_FALSE(SameBlock(Sheet(), 32 * k, 0, Sheet(), 32 * ((k + 1) % 16), 0, 32, 32)) << "gear " << k;
+    EXPECT_FALSE(SameBlock(Sheet(), 32 * k, 0, Sheet(), 32 * ((k + 1) % 16), 0, 32, 32))
+        << "gear " << k;
   for (int k = 0; k < 11; ++k) {
     const int next = (k + 1) % 11;
-    EXPECT_FALSE(SameBlock(Sheet(), 352 + 32 * (k / 4), 32 + 32 * (k % 4), Sheet(), 352 + 32 * (next / 4),
-                           32 + 32 * (next % 4), 32, 32))
+    EXPECT_FALSE(SameBlock(Sheet(), 352 + 32 * (k / 4), 32 + 32 * (k % 4), Sheet(),
+                           352 + 32 * (next / 4), 32 + 32 * (next % 4), 32, 32))
         << "pillar " << k;
   }
   // Lit and dark lamps must differ or the flicker would not show.
-  for (int k = 0; k < 4; ++k) EXPECT_FALSE(SameBlock(Sheet(), 256, 32 + 32 * k, Sheet(), 288, 32 + 32 * k, 32, 32));
+  for (int k = 0; k < 4; ++k)
+    EXPECT_FALSE(SameBlock(Sheet(), 256, 32 + 32 * k, Sheet(), 288, 32 + 32 * k, 32, 32));
 }
 
 TEST(TileSheet, TeleporterPadsHaveDistinctColours) {
@@ -73,8 +79,10 @@ void ExpectMaskFits(int imageId, int maskId) {
     for (int x = 0; x < 32; ++x) {
       const Pixel m = mask.At(x, y);
       ASSERT_TRUE(m == 0 || m == kWhite) << "mask " << maskId;
-      if (m == kWhite) EXPECT_EQ(image.At(x, y), 0u) << "image " << imageId << " at " << x << "," << y;
-      else ++covered;
+      if (m == kWhite)
+        EXPECT_EQ(image.At(x, y), 0u) << "image " << imageId << " at " << x << "," << y;
+      else
+        ++covered;
     }
   EXPECT_GT(covered, 0);
 }

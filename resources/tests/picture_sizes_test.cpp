@@ -51,9 +51,7 @@ TEST(PictureSizes, TheSheetFitsA256ColourTableAndTheRestSixteen) {
   }
 }
 
-TEST(PictureSizes, RepeatedRequestsGiveTheSamePicture) {
-  EXPECT_EQ(&Picture(13), &Picture(13));
-}
+TEST(PictureSizes, RepeatedRequestsGiveTheSamePicture) { EXPECT_EQ(&Picture(13), &Picture(13)); }
 
 }  // namespace
 }  // namespace lorvix::resources
