@@ -28,6 +28,7 @@
 #include "levels/level_source.h"
 
 #include <array>
+#include <fstream>
 #include <optional>
 #include <sstream>
 
@@ -201,6 +202,25 @@ class Parser {
 bool ParseLevelSource(std::istream& in, const std::string& fileName,
                       std::vector<SourceLevel>& levels, std::string& error) {
   return Parser(in, fileName).Run(levels, error);
+}
+
+bool ParseLevelSourceFiles(const std::vector<std::string>& paths, std::vector<SourceLevel>& levels,
+                           std::string& error) {
+  for (const std::string& path : paths) {
+    std::ifstream in(path);
+    if (!in) {
+      error = path + ": cannot open";
+      return false;
+    }
+    if (!ParseLevelSource(in, path, levels, error)) return false;
+  }
+  return true;
+}
+
+std::string WorldsFileText(const std::vector<SourceLevel>& levels) {
+  std::string text = std::to_string(levels.size()) + "\r\n";
+  for (const SourceLevel& level : levels) text += LevelRecordText(level.record, LineOneEnd::Editor);
+  return text;
 }
 
 std::string FormatLevelSource(const SourceLevel& level) {

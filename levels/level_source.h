@@ -24,6 +24,13 @@ struct SourceLevel {
 bool ParseLevelSource(std::istream& in, const std::string& fileName,
                       std::vector<SourceLevel>& levels, std::string& error);
 
+// Parses several source files, in order, into one list of levels.
+bool ParseLevelSourceFiles(const std::vector<std::string>& paths, std::vector<SourceLevel>& levels,
+                           std::string& error);
+
+// The worlds file for these levels: their count, then their records.
+std::string WorldsFileText(const std::vector<SourceLevel>& levels);
+
 // The source text of one level (the inverse of parsing, for levels made
 // with the editor). Squares the legend cannot show make it return "".
 std::string FormatLevelSource(const SourceLevel& level);

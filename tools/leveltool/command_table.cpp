@@ -8,11 +8,15 @@
 namespace lorvix::leveltool {
 
 int RunPlay(Args args, std::ostream& out, std::ostream& err);
+int RunCompile(Args args, std::ostream& out, std::ostream& err);
+int RunDecompile(Args args, std::ostream& out, std::ostream& err);
 
 namespace {
 
 constexpr std::array COMMANDS = {
     Command{"play", "DATEI LEVEL ZÜGE", RunPlay},
+    Command{"compile", "AUSGABE.DAT QUELLE...", RunCompile},
+    Command{"decompile", "DATEI LEVEL", RunDecompile},
 };
 
 }  // namespace
