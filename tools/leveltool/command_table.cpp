@@ -8,6 +8,8 @@
 namespace lorvix::leveltool {
 
 int RunPlay(Args args, std::ostream& out, std::ostream& err);
+int RunSolve(Args args, std::ostream& out, std::ostream& err);
+int RunCheck(Args args, std::ostream& out, std::ostream& err);
 int RunCompile(Args args, std::ostream& out, std::ostream& err);
 int RunDecompile(Args args, std::ostream& out, std::ostream& err);
 
@@ -15,6 +17,8 @@ namespace {
 
 constexpr std::array COMMANDS = {
     Command{"play", "DATEI LEVEL ZÜGE", RunPlay},
+    Command{"solve", "DATEI LEVEL [--limit N]", RunSolve},
+    Command{"check", "DATEI [--limit N] [--door-limit N]", RunCheck},
     Command{"compile", "AUSGABE.DAT QUELLE...", RunCompile},
     Command{"decompile", "DATEI LEVEL", RunDecompile},
 };

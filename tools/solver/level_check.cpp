@@ -1,0 +1,97 @@
+#include "tools/solver/level_check.h"
+
+#include <map>
+
+namespace lorvix::solver {
+namespace {
+
+std::string SquareText(Square s) { return std::to_string(s.col) + " " + std::to_string(s.row); }
+
+void CheckPlaced(const char* what, Square s, LevelReport& report) {
+  if (!OnBoard(s)) report.faults.push_back(std::string(what) + " not placed or outside the board (" + SquareText(s) + ")");
+}
+
+// Faults that can be seen on the level record itself.
+void CheckRecord(const LevelRecord& level, LevelReport& report) {
+  CheckPlaced("start", level.Start, report);
+  CheckPlaced("exit", level.Exit, report);
+  CheckPlaced("door to the exit", level.ExitDoor, report);
+  if (OnBoard(level.ExitDoor)) {
+    const int32_t code = CodeAt(level.Board, Spot(level.ExitDoor));
+    if (!IsClosedDoor(code)) report.faults.push_back("door to the exit is not a wall (code " + std::to_string(code) + ")");
+  }
+
+  std::map<int32_t, int> pads;
+  for (int32_t code : level.Board)
+    if (IsTeleporter(code)) ++pads[code];
+  for (const auto& [code, count] : pads)
+    if (count != 2)
+      report.faults.push_back("teleporter code " + std::to_string(code) + " on " + std::to_string(count) +
+                              (count == 1 ? " square" : " squares") + " instead of two");
+
+  for (int i = 0; i < KEY_PAIRS; ++i) {
+    if (level.KeySquares[i].col == 0) continue;
+    const std::string pair = "key/door pair " + std::to_string(i + 1);
+    if (!OnBoard(level.KeySquares[i])) report.faults.push_back(pair + ": key outside the board (" + SquareText(level.KeySquares[i]) + ")");
+    if (!OnBoard(level.DoorSquares[i])) report.faults.push_back(pair + ": door outside the board (" + SquareText(level.DoorSquares[i]) + ")");
+  }
+}
+
+// The same level with a door to the exit that the checks never open: the
+// door's square keeps its wall code for good.
+void CheckExitNeedsDoor(const LevelRecord& level, const LevelCheckOptions& options, LevelReport& report) {
+  LevelRecord shut = level;
+  shut.ExitDoor = {NOT_PLACED, NOT_PLACED};
+  SolveOptions search;
+  search.stateLimit = options.closedDoorLimit;
+  const SolveResult result = Solve(shut, search);
+  if (result.status == SolveStatus::Solved)
+    report.faults.push_back("exit reachable while the door to the exit is closed (" + result.keys + ")");
+  else if (result.status == SolveStatus::GaveUp)
+    report.warnings.push_back("exit not shown unreachable with the door to the exit closed: gave up after " +
+                              std::to_string(result.states) + " states");
+}
+
+void CheckSolvable(const LevelRecord& level, const LevelCheckOptions& options, LevelReport& report) {
+  SolveOptions search;
+  search.stateLimit = options.solveLimit;
+  report.solution = Solve(level, search);
+  switch (report.solution.status) {
+    case SolveStatus::Solved: break;
+    case SolveStatus::Unsolvable: report.faults.push_back("not solvable"); break;
+    case SolveStatus::GaveUp:
+      report.faults.push_back("no solution found: gave up after " + std::to_string(report.solution.states) + " states");
+      break;
+    case SolveStatus::InvalidLevel: report.faults.push_back("cannot be searched: " + report.solution.problem); break;
+  }
+}
+
+}  // namespace
+
+LevelContents ContentsOf(const LevelRecord& level) {
+  LevelContents c;
+  for (int32_t code : level.Board) {
+    c.crates += code == TILE_CRATE || code == TILE_CRATE_ON_TARGET;
+    c.sliders += code == TILE_SLIDER || code == TILE_SLIDER_ON_TARGET;
+    c.plugs += code == TILE_PLUG;
+    c.water = c.water || code == TILE_WATER;
+    c.teleporters = c.teleporters || IsTeleporter(code);
+  }
+  for (const Square& key : level.KeySquares) c.keysAndDoors = c.keysAndDoors || key.col != 0;
+  return c;
+}
+
+// The searches need a start and an exit on the board, and the closed-door
+// search a door to the exit there too.
+LevelReport CheckLevel(const LevelRecord& level, const LevelCheckOptions& options) {
+  LevelReport report;
+  report.contents = ContentsOf(level);
+  CheckRecord(level, report);
+  if (!OnBoard(level.Start) || !OnBoard(level.Exit)) return report;
+  report.searched = true;
+  if (OnBoard(level.ExitDoor)) CheckExitNeedsDoor(level, options, report);
+  CheckSolvable(level, options, report);
+  return report;
+}
+
+}  // namespace lorvix::solver

@@ -1,0 +1,47 @@
+#pragma once
+// Finds a solution with the fewest counted moves by breadth-first search
+// over the positions of a level, playing every arrow key with the game's
+// own rules. A move counts when the move counter grows; a move into a wall
+// or a stuck block does not count and usually changes nothing, but the
+// checks it runs can open or close a door (for instance at the very first
+// key of a level whose blocks are all placed), and such a key press is part
+// of the solution at no cost.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "levels/level_files.h"
+
+namespace lorvix::solver {
+
+inline constexpr size_t DEFAULT_STATE_LIMIT = 20'000'000;
+
+struct SolveOptions {
+  size_t stateLimit = DEFAULT_STATE_LIMIT;
+};
+
+enum class SolveStatus {
+  Solved,
+  Unsolvable,   // every reachable position was searched
+  GaveUp,       // the state limit was reached first
+  InvalidLevel  // the start square lies outside the board
+};
+
+struct SolveResult {
+  SolveStatus status = SolveStatus::Unsolvable;
+  std::string keys;      // R, L, U, D for each key press, blocked ones included
+  int moves = 0;         // counted moves
+  size_t states = 0;     // positions stored
+  size_t memoryBytes = 0;
+  double seconds = 0;
+  std::string problem;   // what was wrong when status is InvalidLevel
+};
+
+SolveResult Solve(const LevelRecord& level, const SolveOptions& options = {});
+
+// A forecast of the memory a search of `states` positions of this level
+// takes, for telling the user before it starts.
+size_t MemoryForecast(const LevelRecord& level, size_t states);
+
+}  // namespace lorvix::solver
