@@ -1,0 +1,158 @@
+// Fewest-move searches on small levels whose answers are known by hand.
+// Every solution found is also played through a PlaySession, which runs
+// the game tick like the game does, so a solution that only works inside
+// the solver fails here.
+
+#include <gtest/gtest.h>
+
+#include "levels/play_session.h"
+#include "tools/solver/solver.h"
+#include "tools/solver/state_layout.h"
+#include "tools/solver/tests/level_sketch.h"
+
+namespace lorvix::solver {
+namespace {
+
+// Solves the level and checks the answer, then replays it.
+void ExpectFewestMoves(const LevelRecord& level, int moves, const std::string& keys = "") {
+  const SolveResult result = Solve(level);
+  ASSERT_EQ(result.status, SolveStatus::Solved) << result.problem;
+  EXPECT_EQ(result.moves, moves) << result.keys;
+  if (!keys.empty()) {
+    EXPECT_EQ(result.keys, keys);
+  }
+
+  PlaySession session(level);
+  ASSERT_TRUE(session.Play(result.keys));
+  EXPECT_TRUE(session.Solved()) << result.keys;
+  EXPECT_EQ(session.State().MoveCount, moves);
+}
+
+TEST(SolverFewestMoves, PushesACrateAndWalksRoundIt) {
+  ExpectFewestMoves(SketchLevel({"##########",
+                                 "#@.c.o..DX#",
+                                 "#........##",
+                                 "###########"}),
+                    10);
+}
+
+// The whole slide to the socket by the far wall is one move.
+TEST(SolverFewestMoves, CountsALongSlideAsOneMove) {
+  ExpectFewestMoves(SketchLevel({"########",
+                                 "#@s...o#",
+                                 "#D######",
+                                 "#X######"}),
+                    4, "RLDD");
+}
+
+// The crate goes through the pads by a push, the figure by walking in.
+TEST(SolverFewestMoves, UsesTeleportedPushesAndTeleportedWalks) {
+  ExpectFewestMoves(SketchLevel({"##########",
+                                 "#@c1######",
+                                 "#####1.o##",
+                                 "######D###",
+                                 "######X###"}),
+                    5, "RRRDD");
+}
+
+TEST(SolverFewestMoves, OpensAKeyDoorWithACrate) {
+  ExpectFewestMoves(SketchLevel({"#########",
+                                 "#@cJ#####",
+                                 "#...jDX##",
+                                 "#########"}),
+                    6, "RDRRRR");
+}
+
+// The crate cannot reach its socket, but sunk in the water it counts as
+// placed.
+TEST(SolverFewestMoves, SinksACrateThatCannotReachItsSocket) {
+  ExpectFewestMoves(SketchLevel({"##########",
+                                 "#w.c@..o.#",
+                                 "####D#####",
+                                 "####X#####"}),
+                    6, "LLRRDD");
+}
+
+// The crate must be pushed left, so the figure walks all the way round the
+// loop to get behind it: 14 steps, 2 pushes, 5 steps to the exit.
+TEST(SolverFewestMoves, WalksALongDetourToGetBehindACrate) {
+  ExpectFewestMoves(SketchLevel({"##########",
+                                 "#........#",
+                                 "#.######.#",
+                                 "#.@o.c...#",
+                                 "#######D##",
+                                 "#######X##"}),
+                    21);
+}
+
+// A level without blocks opens its door to the exit at the first check.
+// Pressing against the door itself does that without counting.
+TEST(SolverFewestMoves, UsesABlockedKeyThatOpensADoorForFree) {
+  ExpectFewestMoves(SketchLevel({"#####",
+                                 "#@DX#",
+                                 "#.###",
+                                 "#####"}),
+                    2, "RRR");
+}
+
+// A door whose square starts as floor shuts for good at the first check
+// (it has no wall code saved), unless the figure is already through it.
+TEST(SolverFewestMoves, HonoursADoorThatStartsOpen) {
+  LevelRecord through = SketchLevel({"#########",
+                                     "#.@jX####",
+                                     "#######DJ",
+                                     "#########"});
+  through.Board[CellIndex(3, 1)] = TILE_FLOOR;
+  EXPECT_TRUE(StateLayout(through).TracksSavedTiles());
+  ExpectFewestMoves(through, 2, "RR");
+
+  LevelRecord shut = through;
+  shut.Start = {1, 1};
+  EXPECT_EQ(Solve(shut).status, SolveStatus::Unsolvable);
+}
+
+TEST(SolverSearch, ReportsAnUnsolvableLevelAfterSearchingEverything) {
+  const SolveResult result = Solve(SketchLevel({"######",
+                                                "#c@.o#",
+                                                "#...D#",
+                                                "####X#"}));
+  EXPECT_EQ(result.status, SolveStatus::Unsolvable);
+  EXPECT_GT(result.states, 1u);
+  EXPECT_TRUE(result.keys.empty());
+}
+
+TEST(SolverSearch, GivesUpAtTheStateLimit) {
+  SolveOptions options;
+  options.stateLimit = 5;
+  const SolveResult result = Solve(SketchLevel({"##########",
+                                                "#........#",
+                                                "#.######.#",
+                                                "#.@o.c...#",
+                                                "#######D##",
+                                                "#######X##"}),
+                                   options);
+  EXPECT_EQ(result.status, SolveStatus::GaveUp);
+  EXPECT_EQ(result.states, 5u);
+}
+
+TEST(SolverSearch, RefusesAStartOutsideTheBoard) {
+  const SolveResult result = Solve(SketchLevel({"#X#"}));
+  EXPECT_EQ(result.status, SolveStatus::InvalidLevel);
+  EXPECT_FALSE(result.problem.empty());
+}
+
+// Squares no block can reach stay out of the state; a level with sliders
+// cannot rule out squares without the figure behind them.
+TEST(SolverStateLayout, KeepsOnlySquaresThatCanChange) {
+  const LevelRecord crates = SketchLevel({"#########",
+                                          "#@.c.o..#",
+                                          "#.......#",
+                                          "##D######"});
+  const StateLayout layout(crates);
+  EXPECT_FALSE(layout.TracksSavedTiles());
+  EXPECT_LT(layout.VaryingSquares(), 14);  // of 14 floor squares and the door
+  EXPECT_EQ(layout.Words(), 1);
+}
+
+}  // namespace
+}  // namespace lorvix::solver
