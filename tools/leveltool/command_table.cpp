@@ -12,6 +12,7 @@ int RunSolve(Args args, std::ostream& out, std::ostream& err);
 int RunCheck(Args args, std::ostream& out, std::ostream& err);
 int RunCompile(Args args, std::ostream& out, std::ostream& err);
 int RunDecompile(Args args, std::ostream& out, std::ostream& err);
+int RunRender(Args args, std::ostream& out, std::ostream& err);
 
 namespace {
 
@@ -21,6 +22,7 @@ constexpr std::array COMMANDS = {
     Command{"check", "DATEI [--limit N] [--door-limit N]", RunCheck},
     Command{"compile", "AUSGABE.DAT QUELLE...", RunCompile},
     Command{"decompile", "DATEI LEVEL", RunDecompile},
+    Command{"render", "DATEI LEVEL BILD.png", RunRender},
 };
 
 }  // namespace

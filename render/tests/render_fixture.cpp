@@ -1,0 +1,45 @@
+#include "render/tests/render_fixture.h"
+
+#include <stdlib.h>
+
+#include <filesystem>
+
+namespace lorvix::testing {
+
+namespace {
+
+std::string MakeScratchDir() {
+  std::string pattern =
+      (std::filesystem::temp_directory_path() / "lorvix-render-XXXXXX").string();
+  return ::mkdtemp(pattern.data()) ? pattern : std::string();
+}
+
+}  // namespace
+
+RenderTest::RenderTest()
+    : scratchDir(MakeScratchDir()),
+      window(platform, AppPaths{scratchDir + "/", scratchDir + "/QX LORVIX 11.INI"}) {
+  window.Graphics = CreateGameGraphics();
+  window.BackgroundChoice = 0;
+  window.PaintBackground();
+  window.Board = FilledBoard(TILE_FLOOR);
+  window.PlayerCol = 5;
+  window.PlayerRow = 5;
+  window.TitleShowing = false;
+}
+
+RenderTest::~RenderTest() {
+  std::error_code ignored;
+  std::filesystem::remove_all(scratchDir, ignored);
+}
+
+Pixel RenderTest::FigureOver(Pixel under, int dx, int dy) {
+  return (under & Graphics().FigureMaskRight.At(dx, dy)) | Graphics().FigureImageRight.At(dx, dy);
+}
+
+void RenderTest::FillBackBuffer(int x, int y, int width, int height, Pixel colour) {
+  for (int yy = y; yy < y + height; ++yy)
+    for (int xx = x; xx < x + width; ++xx) Graphics().BackBuffer.At(xx, yy) = colour;
+}
+
+}  // namespace lorvix::testing
