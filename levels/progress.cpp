@@ -1,12 +1,88 @@
-// Placeholder: records, solutions, replay and passwords.
+// What the game keeps when a level is solved (record, password, solution),
+// and the two commands built on it: replaying a stored solution and
+// deleting the records.
+
+#include <cstdint>
+#include <fstream>
 
 #include "app/game_window.h"
+#include "levels/level_files.h"
+#include "levels/passwords.h"
+#include "levels/settings.h"
+#include "levels/world_layout.h"
 
 namespace lorvix {
+namespace {
 
-void TMyWindow::LevelSolved() {}
-void TMyWindow::ReplaySolution() {}
-void TMyWindow::DeleteRecords() {}
-void TMyWindow::PasswordGate() {}
+// A record is beaten by a result at least as good. Both are compared as
+// unsigned numbers, so a negative move count never beats a stored record;
+// 0 stands for "no record yet".
+bool IsNewBest(int32_t record, int32_t moves) {
+  return record == 0 || static_cast<uint32_t>(record) >= static_cast<uint32_t>(moves);
+}
+
+}  // namespace
+
+// The solution is stored before the next level is loaded, since loading
+// resets the move list.
+void TMyWindow::LevelSolved() {
+  const int32_t n = LevelNumber;
+
+  if (ExtraWorld) {
+    if (IsNewBest(ReadRecord(ExtraRecordsPath, n), MoveCount)) WriteRecord(ExtraRecordsPath, n, MoveCount);
+    WriteSolution(ExtraSolutionPathFor(ExtraWorldPath, n), MoveList, MoveListPos);
+    LevelNumber = n + 1;
+    if (LevelNumber > LevelCount) {
+      ShowNotice(NOTICE_WORLD_DONE);
+      LevelNumber = n;
+    }
+    LoadExtraLevel();
+    MoveCount = 0;
+    return;
+  }
+
+  if (EditorLevel) {
+    WriteSolution(UserLevelSolutionPathFor(ProgramDir), MoveList, MoveListPos);
+    RestartWorld();
+    return;
+  }
+
+  WriteStoredPassword(SettingsPath, n, std::to_string(PasswordOf(PasswordTable, n)));
+  if (IsNewBest(ReadRecord(SettingsPath, n), MoveCount)) {
+    WriteRecord(SettingsPath, n, MoveCount);
+    WriteSolution(WorldSolutionPathFor(ProgramDir, n), MoveList, MoveListPos);
+  }
+  LevelNumber = n + 1;
+  if (IsLastOfWorld(n)) {
+    Celebrate();
+    ShowNotice(NOTICE_WORLD_DONE);
+  }
+  if (LevelNumber > LAST_WORLD_LEVEL) LevelNumber = LAST_WORLD_LEVEL;
+  LoadWorldLevelOrQuit();
+}
+
+// The level is restarted from its file and the stored moves are handed to
+// the game tick, which plays them one by one and stops on the end marker.
+// Without a stored solution nothing happens at all.
+void TMyWindow::ReplaySolution() {
+  const std::string path = ExtraWorld    ? ExtraSolutionPathFor(ExtraWorldPath, LevelNumber)
+                           : EditorLevel ? UserLevelSolutionPathFor(ProgramDir)
+                                         : WorldSolutionPathFor(ProgramDir, LevelNumber);
+  if (!std::ifstream(path).is_open()) return;
+  Retry();
+  if (ReadSolution(path, MoveList)) {
+    MoveListPos = 0;
+    Replaying = true;
+  }
+}
+
+// Whatever the answer, the game starts again at level 1.
+void TMyWindow::DeleteRecords() {
+  if (Platform.MessageBox("Sind Sie sicher, daß Sie alle     \nRekorde löschen wollen ?     ", "FRAGE",
+                          platform::Icon::Question, platform::Buttons::YesNo) == platform::Answer::Yes) {
+    ClearRecords(SettingsPath, FIRST_WORLD_LEVEL, LAST_WORLD_LEVEL);
+  }
+  RestartGame();
+}
 
 }  // namespace lorvix

@@ -35,7 +35,7 @@ class BreadthFirstSearch {
  public:
   BreadthFirstSearch(const LevelRecord& level, const SolveOptions& options)
       : layout_(level), runner_(level), store_(layout_.Words()), limit_(options.stateLimit),
-        packed_(layout_.Words()), successors_(ARROW_KEYS.size() * layout_.Words()), current_(layout_.Start()) {}
+        successors_(ARROW_KEYS.size() * layout_.Words()), current_(layout_.Start()) {}
 
   SolveResult Run() {
     const auto began = std::chrono::steady_clock::now();
@@ -54,11 +54,11 @@ class BreadthFirstSearch {
 
   SolveStatus SearchLayers() {
     const Position& start = layout_.Start();
-    if (const int bad = layout_.Pack(start, packed_.data()); bad >= 0) {
+    if (const int bad = layout_.Pack(start, successors_.data()); bad >= 0) {
       Complain(start.board, bad);
       return SolveStatus::InvalidLevel;
     }
-    store_.Insert(packed_.data(), StateStore::NO_PARENT, 0);
+    store_.Insert(successors_.data(), StateStore::NO_PARENT, 0);
 
     size_t layerBegin = 0;
     layerEnd_ = 1;
@@ -90,19 +90,28 @@ class BreadthFirstSearch {
   // dropped here; a changed position already met is dropped by the store.
   // All successors are packed and their table slots fetched before the
   // first is looked up, so that the cache misses overlap.
+  //
+  // The first key that solves the level ends the search: every state of a
+  // layer has the same count, and a key that does not count can only solve
+  // from a state whose figure already stands on the exit, which was itself
+  // a solution when it was reached. The start is the one exception, so a
+  // key that solves without counting wins over one that counts.
   Expansion Expand(uint32_t index) {
     const uint64_t* from = store_.State(index);
     layout_.Unpack(from, current_);
-    const size_t words = packed_.size();
+    const size_t words = layout_.Words();
     int count = 0;
+    bool solved = false;
     for (uint8_t k = 0; k < ARROW_KEYS.size(); ++k) {
       const MoveOutcome outcome = runner_.Run(current_, ARROW_KEYS[k]);
       if (outcome.endless) continue;
       const uint8_t move = outcome.counted ? k : static_cast<uint8_t>(k | FREE_KEY);
       if (outcome.solved) {
         goalParent_ = index;
-        goalMove_ = move;
-        return Expansion::Solved;
+        if (!solved || !outcome.counted) goalMove_ = move;
+        if (!outcome.counted) return Expansion::Solved;
+        solved = true;
+        continue;
       }
       const GameState& r = runner_.Result();
       uint64_t* next = &successors_[count * words];
@@ -118,6 +127,7 @@ class BreadthFirstSearch {
       moves_[count] = move;
       ++count;
     }
+    if (solved) return Expansion::Solved;
 
     for (int j = 0; j < count; ++j) {
       const uint8_t move = moves_[j];
@@ -155,7 +165,6 @@ class BreadthFirstSearch {
   MoveRunner runner_;
   StateStore store_;
   size_t limit_;
-  std::vector<uint64_t> packed_;
   std::vector<uint64_t> successors_;
   std::array<uint32_t, ARROW_KEYS.size()> hashes_{};
   std::array<uint8_t, ARROW_KEYS.size()> moves_{};

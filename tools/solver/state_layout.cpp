@@ -31,8 +31,7 @@ bool SavedTilesFollowFromBoard(const LevelRecord& level, const std::vector<Level
   return true;
 }
 
-// Whether two columns of 15 squares differ, written so that the compiler
-// can compare several squares at once.
+// Whether two columns of 15 squares differ, without a branch per square.
 bool ColumnsDiffer(const int32_t* a, const int32_t* b) {
   uint32_t difference = 0;
   for (int row = 0; row < BOARD_ROWS; ++row) difference |= static_cast<uint32_t>(a[row] ^ b[row]);

@@ -111,6 +111,19 @@ TEST(SolverFewestMoves, HonoursADoorThatStartsOpen) {
   EXPECT_EQ(Solve(shut).status, SolveStatus::Unsolvable);
 }
 
+// On the board's right edge a Right key bumps and counts; a key into the
+// wall beside it solves the level without counting.
+TEST(SolverFewestMoves, SolvesWithoutAMoveWhenTheStartIsTheExit) {
+  LevelRecord level = SketchLevel({"####################",
+                                   "##################.X",
+                                   "###################D"});
+  level.Start = level.Exit;
+  const SolveResult result = Solve(level);
+  ASSERT_EQ(result.status, SolveStatus::Solved);
+  EXPECT_EQ(result.moves, 0);
+  EXPECT_EQ(result.keys, "U");
+}
+
 TEST(SolverSearch, ReportsAnUnsolvableLevelAfterSearchingEverything) {
   const SolveResult result = Solve(SketchLevel({"######",
                                                 "#c@.o#",
