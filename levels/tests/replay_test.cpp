@@ -12,8 +12,8 @@ class Replay : public WindowTest {
   TMyWindow& OpenOnLevelOne() {
     WriteWorldsFile(100);
     TMyWindow& g = Open();
-    g.SetupGameWindow();  // pictures, then the start-up load of level 1
-    EXPECT_EQ(ShownLevel(), 1);
+    g.SetupGameWindow();  // the pictures that every move redraws
+    EXPECT_TRUE(g.LoadWorldLevel());
     g.TitleShowing = false;
     return g;
   }
