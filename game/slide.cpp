@@ -51,6 +51,12 @@ std::optional<Spot> FirstPartnerPad(const TileGrid& board, Spot pad) {
   return std::nullopt;
 }
 
+// The slider comes to rest on `at`.
+Spot EndSlide(GameState& s, Spot at) {
+  s.Sliding = false;
+  return at;
+}
+
 // The slider on `from` enters pad `pad` and comes out beside the first
 // partner pad, on floor or a target socket only: it lands there just as it
 // would slide onto such a square. The slide ends without any change when
@@ -59,13 +65,11 @@ std::optional<Spot> FirstPartnerPad(const TileGrid& board, Spot pad) {
 // figure stands there.
 Spot SlideThroughPad(GameState& s, Spot from, Spot pad, int dir, GameHost& host) {
   const std::optional<Spot> partner = FirstPartnerPad(s.Board, pad);
-  const Spot landing = partner ? Step(*partner, dir) : from;
+  if (!partner) return EndSlide(s, from);
+  const Spot landing = Step(*partner, dir);
+  if (landing == Spot{s.PlayerCol, s.PlayerRow}) return EndSlide(s, from);
   const SlideRule* rule = FindSlideRule(CodeAt(s.Board, from), CodeAt(s.Board, landing));
-  const bool figureThere = landing == Spot{s.PlayerCol, s.PlayerRow};
-  if (!partner || figureThere || rule == nullptr || rule->then != SlideThen::GoesOn) {
-    s.Sliding = false;
-    return from;
-  }
+  if (rule == nullptr || rule->then != SlideThen::GoesOn) return EndSlide(s, from);
   SetCodeAt(s.Board, from, rule->sliderBecomes);
   SetCodeAt(s.Board, landing, rule->aheadBecomes);
   s.SlideCol = static_cast<int32_t>(landing.col);
@@ -78,22 +82,13 @@ Spot SlideThroughPad(GameState& s, Spot from, Spot pad, int dir, GameHost& host)
 // Moves the slider one square if it can and returns where it is now.
 Spot Advance(GameState& s, Spot from, int dir, GameHost& host) {
   const Spot ahead = Step(from, dir);
-  if (ahead == Spot{s.PlayerCol, s.PlayerRow}) {
-    s.Sliding = false;
-    return from;
-  }
+  if (ahead == Spot{s.PlayerCol, s.PlayerRow}) return EndSlide(s, from);
   const SlideRule* rule = FindSlideRule(CodeAt(s.Board, from), CodeAt(s.Board, ahead));
-  if (rule == nullptr) {
-    s.Sliding = false;
-    return from;
-  }
+  if (rule == nullptr) return EndSlide(s, from);
   if (rule->then == SlideThen::Teleports) return SlideThroughPad(s, from, ahead, dir, host);
   SetCodeAt(s.Board, from, rule->sliderBecomes);
   SetCodeAt(s.Board, ahead, rule->aheadBecomes);
-  if (rule->then == SlideThen::Ends) {
-    s.Sliding = false;
-    return from;
-  }
+  if (rule->then == SlideThen::Ends) return EndSlide(s, from);
   s.SlideCol = static_cast<int32_t>(ahead.col);
   s.SlideRow = static_cast<int32_t>(ahead.row);
   return ahead;
