@@ -9,9 +9,9 @@ namespace lorvix {
 namespace {
 
 constexpr int STAMPS = 100;
-// Each stamp draws this many random positions and keeps only the last one;
-// the drawing is what makes the stamps appear one after the other rather
-// than all at once.
+// Each stamp draws this many random positions and uses only the last, so
+// the generator moves on exactly as far as it always has, and every later
+// random choice (lamps, songs) follows on from the same place.
 constexpr int DRAWS_PER_STAMP = 5000;
 constexpr int STAMP_X_RANGE = 560;
 constexpr int STAMP_Y_RANGE = 492;
