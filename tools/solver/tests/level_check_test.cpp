@@ -90,9 +90,15 @@ TEST(LevelCheck, CatchesAnUnsolvableLevel) {
 }
 
 TEST(LevelCheck, WarnsWhenTheClosedDoorSearchRunsOutOfStates) {
+  // A key door beside the exit keeps the quick proof from sealing it (its
+  // key lies out of reach), so the checker has to search.
+  const LevelRecord keyDoorBesideExit = SketchLevel({"#######",
+                                                     "#@..DX#",
+                                                     "#.c.oj#",
+                                                     "#####J#"});
   LevelCheckOptions options;
   options.closedDoorLimit = 2;
-  const LevelReport report = CheckLevel(GoodLevel(), options);
+  const LevelReport report = CheckLevel(keyDoorBesideExit, options);
   EXPECT_TRUE(report.Passed()) << Faults(report);
   ASSERT_EQ(report.warnings.size(), 1u);
   EXPECT_NE(report.warnings[0].find("gave up after 2 states"), std::string::npos);
