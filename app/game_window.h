@@ -3,8 +3,10 @@
 // over the folders of the subsystems they belong to:
 //   app/game_window.cpp          rules glue, keys, clicks, tick, commands
 //   levels/game_window_setup.cpp construction, options, close check
-//   levels/navigation.cpp        loading levels, moving between levels and worlds
-//   levels/progress.cpp          solved levels, records, replay, passwords
+//   levels/level_loading.cpp     loading levels from the three kinds of file
+//   levels/navigation.cpp        moving between levels and worlds
+//   levels/progress.cpp          solved levels, records, replay
+//   levels/password_gate.cpp     the password gate of world levels
 //   render/*.cpp                 set-up of the pictures, painting, status line
 //   audio/*.cpp                  sound effects
 // It runs the same against the wx/SDL platform and the headless one.
@@ -71,7 +73,7 @@ class TMyWindow : public GameState, public GameHost {
   bool CanClose();
   void CloseRequest() override;   // close check, then end the program
 
-  // --- Navigation (levels/navigation.cpp) ---
+  // --- Navigation (levels/level_loading.cpp, levels/navigation.cpp) ---
   void ShowNotice(int kind, const std::string& text = {});
   bool LoadWorldLevel() override;
   // LoadWorldLevel; when it fails, the close request (the player may quit).
@@ -89,7 +91,7 @@ class TMyWindow : public GameState, public GameHost {
   bool NextLevelEnabled() const;
   bool PreviousLevelEnabled() const;
 
-  // --- Progress (levels/progress.cpp) ---
+  // --- Progress (levels/progress.cpp, levels/password_gate.cpp) ---
   void LevelSolved() override;
   void ReplaySolution();          // command 114
   void DeleteRecords();           // command 108
