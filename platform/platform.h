@@ -7,6 +7,7 @@
 // Texts are UTF-8. Pixels are 0x00RRGGBB.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -60,6 +61,17 @@ class Platform {
   // Sound effects: plays the WAV file asynchronously, cutting off the one
   // still playing. An empty path stops the sound.
   virtual void PlaySoundFile(const std::string& path) = 0;
+
+  // Background music, one song at a time. Each call returns 0 or an error
+  // number whose text MusicErrorText gives. When a song that PlayMusic
+  // started ends by itself, the platform calls the handler set with
+  // SetMusicFinishedHandler on the window thread, never from inside a call
+  // of the game (closing a song does not report its end).
+  virtual int OpenMusic(const std::string& path) = 0;
+  virtual int PlayMusic() = 0;
+  virtual int CloseMusic() = 0;
+  virtual std::string MusicErrorText(int error) = 0;
+  virtual void SetMusicFinishedHandler(std::function<void()> handler) = 0;
 
   // The game window's client area: ask for a full repaint (no erase), and
   // copy finished pixels of `source` inside `area` to the same place on screen.

@@ -49,6 +49,22 @@ std::optional<std::string> HeadlessPlatform::TextInputDialog(const std::string& 
   return r;
 }
 
+int HeadlessPlatform::OpenMusic(const std::string& path) {
+  songsOpened.push_back(path);
+  if (nextOpenError != 0) return nextOpenError;
+  musicOpen = path;
+  return 0;
+}
+
+int HeadlessPlatform::CloseMusic() {
+  musicOpen.clear();
+  return 0;
+}
+
+void HeadlessPlatform::FinishSong() {
+  if (!musicOpen.empty() && musicFinished) musicFinished();
+}
+
 void HeadlessPlatform::PresentGameWindow(const PixelView& source, const Rect& area) {
   ++presents;
   const int x0 = std::max(0, area.x), y0 = std::max(0, area.y);

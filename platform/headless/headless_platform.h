@@ -37,6 +37,15 @@ class HeadlessPlatform : public Platform {
                                              int maxChars) override;
   uint32_t TickCount() override { return now; }
   void PlaySoundFile(const std::string& path) override { sounds.push_back(path); }
+  int OpenMusic(const std::string& path) override;
+  int PlayMusic() override { return musicOpen.empty() ? 1 : nextPlayError; }
+  int CloseMusic() override;
+  std::string MusicErrorText(int error) override { return "Fehler " + std::to_string(error); }
+  void SetMusicFinishedHandler(std::function<void()> handler) override {
+    musicFinished = std::move(handler);
+  }
+  // Lets the song that plays end, as the real device would after its last note.
+  void FinishSong();
   void InvalidateGameWindow() override { ++invalidations; }
   void PresentGameWindow(const PixelView& source, const Rect& area) override;
   void SetStatusText(const std::string& text) override { statusText = text; }
@@ -62,6 +71,14 @@ class HeadlessPlatform : public Platform {
   bool ended = false;
   int invalidations = 0;
   int presents = 0;
+
+  // Music: the song open now (empty when none), every song opened, and the
+  // error the next open or play answers with (0 = success).
+  std::string musicOpen;
+  std::vector<std::string> songsOpened;
+  int nextOpenError = 0;
+  int nextPlayError = 0;
+  std::function<void()> musicFinished;
 
   uint32_t now = 0;
   int screenWidth = 1280;
