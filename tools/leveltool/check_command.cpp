@@ -69,10 +69,10 @@ int RunCheck(Args args, std::ostream& out, std::ostream& err) {
 
   LevelRecord level;
   int32_t count = 0;
-  if (!ReadSearchLevel("check", parsed.path, 1, level, count, err)) return EXIT_BAD_INPUT;
+  if (!ReadLevelArgument("check", parsed.path, 1, level, count, err)) return EXIT_BAD_INPUT;
   int failed = 0;
   for (int number = 1; number <= count; ++number) {
-    if (number > 1 && !ReadSearchLevel("check", parsed.path, number, level, count, err)) return EXIT_BAD_INPUT;
+    if (number > 1 && !ReadLevelArgument("check", parsed.path, number, level, count, err)) return EXIT_BAD_INPUT;
     const solver::LevelReport report = solver::CheckLevel(level, options);
     PrintReport(number, report, out);
     failed += !report.Passed();

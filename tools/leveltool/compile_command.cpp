@@ -8,12 +8,10 @@
 // Prints a level of any level file (for example a user level made with the
 // editor) in the source form, ready to be pasted into a world file.
 
-#include <cstdlib>
-
-#include "levels/any_level_file.h"
 #include "levels/level_source.h"
 #include "platform/atomic_file.h"
 #include "tools/leveltool/command.h"
+#include "tools/leveltool/level_argument.h"
 
 namespace lorvix::leveltool {
 
@@ -37,18 +35,15 @@ int RunCompile(Args args, std::ostream& out, std::ostream& err) {
 }
 
 int RunDecompile(Args args, std::ostream& out, std::ostream& err) {
-  int number = 0;
-  if (args.size() != 2 || (number = std::atoi(args[1].c_str())) < 1) {
+  if (args.size() != 2) {
     err << "Aufruf: leveltool decompile DATEI LEVEL\n";
     return EXIT_BAD_INPUT;
   }
   SourceLevel level;
+  int number = 0;
   int32_t count = 0;
-  if (ReadAnyLevelFile(args[0], number, level.record, count) != LevelReadResult::Ok) {
-    err << "leveltool decompile: kann Level " << number << " aus " << args[0]
-        << " nicht lesen\n";
+  if (!ReadLevelArgument("decompile", args[0], args[1], level.record, number, count, err))
     return EXIT_BAD_INPUT;
-  }
   level.name = "Level " + std::to_string(number);
   std::string text = FormatLevelSource(level);
   if (text.empty()) {

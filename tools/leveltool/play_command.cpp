@@ -14,19 +14,12 @@
 
 #include <charconv>
 
-#include "levels/any_level_file.h"
 #include "levels/play_session.h"
 #include "tools/leveltool/command.h"
+#include "tools/leveltool/level_argument.h"
 
 namespace lorvix::leveltool {
 namespace {
-
-// A level number as typed: decimal digits only, at least 1.
-bool ParseLevelNumber(const std::string& text, int& number) {
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, number);
-  return ec == std::errc() && ptr == end && number >= 1;
-}
 
 void PrintResult(const PlaySession& session, std::ostream& out) {
   const GameState& s = session.State();
@@ -47,7 +40,7 @@ int RunPlay(Args args, std::ostream& out, std::ostream& err) {
   const std::string& moves = args[2];
 
   int number = 0;
-  if (!ParseLevelNumber(args[1], number)) {
+  if (!ParsePositive(args[1], number)) {
     err << "leveltool play: ungültige Levelnummer \"" << args[1] << "\"\n";
     return EXIT_BAD_INPUT;
   }
@@ -58,17 +51,7 @@ int RunPlay(Args args, std::ostream& out, std::ostream& err) {
 
   LevelRecord level;
   int32_t count = 0;
-  switch (ReadAnyLevelFile(path, number, level, count)) {
-    case LevelReadResult::CannotOpen:
-      err << "leveltool play: Fehler beim Öffnen der Datei " << path << " .\n";
-      return EXIT_BAD_INPUT;
-    case LevelReadResult::TooFewLevels:
-      err << "leveltool play: Level " << number << " gibt es in " << path << " nicht (" << count
-          << " Level)\n";
-      return EXIT_BAD_INPUT;
-    case LevelReadResult::Ok:
-      break;
-  }
+  if (!ReadLevelArgument("play", path, number, level, count, err)) return EXIT_BAD_INPUT;
 
   PlaySession session(level);
   GameState& s = session.State();

@@ -6,25 +6,17 @@
 // background of a first start, the tiles, and the figure on its start
 // square facing right.
 
-#include <charconv>
-
-#include "levels/any_level_file.h"
 #include "levels/level_start.h"
 #include "render/backgrounds.h"
 #include "render/board_picture.h"
 #include "render/png_file.h"
 #include "tools/leveltool/command.h"
+#include "tools/leveltool/level_argument.h"
 
 namespace lorvix::leveltool {
 namespace {
 
 constexpr int DEFAULT_BACKGROUND = 0;
-
-bool ParsePositiveNumber(const std::string& text, int& number) {
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, number);
-  return ec == std::errc() && ptr == end && number >= 1;
-}
 
 }  // namespace
 
@@ -35,25 +27,10 @@ int RunRender(Args args, std::ostream& /*out*/, std::ostream& err) {
   }
   const std::string& path = args[0];
   const std::string& picturePath = args[2];
-  int number = 0;
-  if (!ParsePositiveNumber(args[1], number)) {
-    err << "leveltool render: ungültige Levelnummer \"" << args[1] << "\"\n";
-    return EXIT_BAD_INPUT;
-  }
-
   LevelRecord level;
+  int number = 0;
   int32_t count = 0;
-  switch (ReadAnyLevelFile(path, number, level, count)) {
-    case LevelReadResult::CannotOpen:
-      err << "leveltool render: Fehler beim Öffnen der Datei " << path << " .\n";
-      return EXIT_BAD_INPUT;
-    case LevelReadResult::TooFewLevels:
-      err << "leveltool render: Level " << number << " gibt es in " << path << " nicht ("
-          << count << " Level)\n";
-      return EXIT_BAD_INPUT;
-    case LevelReadResult::Ok:
-      break;
-  }
+  if (!ReadLevelArgument("render", path, args[1], level, number, count, err)) return EXIT_BAD_INPUT;
 
   GameState state;
   StartLevel(state, level);

@@ -3,13 +3,12 @@
 // a level number, and the state limits of the search, written
 // "--limit N" (and for `check` also "--door-limit N").
 
-#include <charconv>
 #include <cstdint>
 #include <ostream>
 #include <string>
 
-#include "levels/any_level_file.h"
 #include "tools/leveltool/command.h"
+#include "tools/leveltool/level_argument.h"
 #include "tools/solver/level_check.h"
 
 namespace lorvix::leveltool {
@@ -23,14 +22,6 @@ struct SearchArguments {
   size_t stateLimit = solver::DEFAULT_STATE_LIMIT;
   size_t closedDoorLimit = solver::LevelCheckOptions{}.closedDoorLimit;
 };
-
-// Decimal digits only, at least 1.
-template <typename Number>
-bool ParsePositive(const std::string& text, Number& number) {
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, number);
-  return ec == std::errc() && ptr == end && number >= 1;
-}
 
 // `usage` is the argument part of the usage line, e.g. "DATEI LEVEL [--limit N]".
 inline bool ParseSearchArguments(const std::string& command, const std::string& usage, Args args, bool withLevel,
@@ -65,22 +56,6 @@ inline bool ParseSearchArguments(const std::string& command, const std::string& 
   if (given != positional) {
     err << "Aufruf: leveltool " << command << ' ' << usage << '\n';
     return false;
-  }
-  return true;
-}
-
-// Reads level `number` of the file; `count` gets the file's level count.
-inline bool ReadSearchLevel(const std::string& command, const std::string& path, int number, LevelRecord& level,
-                            int32_t& count, std::ostream& err) {
-  switch (ReadAnyLevelFile(path, number, level, count)) {
-    case LevelReadResult::CannotOpen:
-      err << "leveltool " << command << ": Fehler beim Öffnen der Datei " << path << " .\n";
-      return false;
-    case LevelReadResult::TooFewLevels:
-      err << "leveltool " << command << ": Level " << number << " gibt es in " << path << " nicht (" << count
-          << " Level)\n";
-      return false;
-    case LevelReadResult::Ok: break;
   }
   return true;
 }

@@ -27,7 +27,7 @@ int RunSolve(Args args, std::ostream& out, std::ostream& err) {
     return EXIT_BAD_INPUT;
   LevelRecord level;
   int32_t count = 0;
-  if (!ReadSearchLevel("solve", parsed.path, parsed.level, level, count, err)) return EXIT_BAD_INPUT;
+  if (!ReadLevelArgument("solve", parsed.path, parsed.level, level, count, err)) return EXIT_BAD_INPUT;
 
   solver::SolveOptions options;
   options.stateLimit = parsed.stateLimit;
