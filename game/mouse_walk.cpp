@@ -8,6 +8,7 @@
 // hence the 64-bit arithmetic.
 
 #include "game/mouse_walk.h"
+#include "game/moves.h"
 #include "game/rules.h"
 
 namespace lorvix {
@@ -26,16 +27,7 @@ WalkSquares WalkSquaresOf(const GameState& s) {
 }  // namespace
 
 void MouseButtonDown(GameState& s, int x, int y, GameHost& host) {
-  if (s.TitleShowing) {
-    s.TitleShowing = false;
-    host.InvalidateAll();
-    return;
-  }
-  if (s.AboutShowing) {
-    s.AboutShowing = false;
-    host.InvalidateAll();
-    return;
-  }
+  if (DismissTitleOrAbout(s, host)) return;
   s.MouseX = x;
   s.MouseY = y;
   const auto [clickCol, clickRow, figureCol, figureRow] = WalkSquaresOf(s);

@@ -103,16 +103,7 @@ void ArrowMove(GameState& s, const ArrowKey& arrow, GameHost& host) {
 // command keys refreshes the undo snapshot even when it then moves nothing,
 // so undo always returns to the state of the most recent such key press.
 void TryMove(GameState& s, int key, GameHost& host) {
-  if (s.TitleShowing) {
-    s.TitleShowing = false;
-    host.InvalidateAll();
-    return;
-  }
-  if (s.AboutShowing) {
-    s.AboutShowing = false;
-    host.InvalidateAll();
-    return;
-  }
+  if (DismissTitleOrAbout(s, host)) return;
   if (s.Sliding) return;
   if (RunCommandKey(s, key, host)) return;
   TakeUndoSnapshot(s);

@@ -31,6 +31,18 @@ inline void StartSlide(GameState& s, Spot at, int dir) {
   s.SlideDir = dir;
 }
 
+// A key or click while the title or the about screen shows only dismisses
+// that screen. Returns whether it did.
+inline bool DismissTitleOrAbout(GameState& s, GameHost& host) {
+  if (!s.TitleShowing && !s.AboutShowing) return false;
+  if (s.TitleShowing)
+    s.TitleShowing = false;
+  else
+    s.AboutShowing = false;
+  host.InvalidateAll();
+  return true;
+}
+
 // The figure walks into teleporter pad `pad` and is carried to its partner.
 void TeleportFigure(GameState& s, Spot pad, GameHost& host);
 
