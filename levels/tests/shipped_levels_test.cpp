@@ -24,6 +24,18 @@ std::vector<std::string> WorldSources() {
   return paths;
 }
 
+// The game counts on ten worlds of ten levels each.
+TEST(ShippedLevels, TenWorldsOfTenLevels) {
+  const std::vector<std::string> worlds = WorldSources();
+  ASSERT_EQ(worlds.size(), 10u);
+  for (const std::string& world : worlds) {
+    std::vector<SourceLevel> levels;
+    std::string error;
+    ASSERT_TRUE(ParseLevelSourceFiles({world}, levels, error)) << error;
+    EXPECT_EQ(levels.size(), 10u) << world;
+  }
+}
+
 TEST(ShippedLevels, EveryStoredSolutionReachesTheExitWithItsMoveCount) {
   std::vector<SourceLevel> levels;
   std::string error;
