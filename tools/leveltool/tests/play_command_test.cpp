@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <vector>
 
 #include "levels/level_files.h"
 #include "levels/tests/sample_level.h"
 #include "levels/tests/scratch_dir.h"
 #include "tools/leveltool/command.h"
+#include "tools/leveltool/tests/tool_run.h"
 
 namespace lorvix {
 namespace {
@@ -19,17 +19,8 @@ using testing::SampleLevel;
 using testing::ScratchDir;
 using testing::WriteBytes;
 
-struct ToolRun {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
-
-ToolRun Leveltool(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int code = leveltool::RunLeveltool(args, out, err);
-  return {code, out.str(), err.str()};
-}
+using testing::Leveltool;
+using testing::ToolRun;
 
 std::string ExpectedBoard(const LevelRecord& level) {
   std::string text;

@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <vector>
 
 #include "levels/level_files.h"
 #include "levels/tests/scratch_dir.h"
 #include "tools/leveltool/command.h"
 #include "tools/solver/tests/level_sketch.h"
+#include "tools/leveltool/tests/tool_run.h"
 
 namespace lorvix {
 namespace {
@@ -17,17 +17,8 @@ namespace {
 using solver::SketchLevel;
 using testing::ScratchDir;
 
-struct ToolRun {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
-
-ToolRun Leveltool(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int code = leveltool::RunLeveltool(args, out, err);
-  return {code, out.str(), err.str()};
-}
+using testing::Leveltool;
+using testing::ToolRun;
 
 LevelRecord TenMoveLevel() {
   return SketchLevel({"##########", "#@.c.o..DX#", "#........##", "###########"});
