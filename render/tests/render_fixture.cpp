@@ -1,24 +1,9 @@
 #include "render/tests/render_fixture.h"
 
-#include <stdlib.h>
-
-#include <filesystem>
-
 namespace lorvix::testing {
 
-namespace {
-
-std::string MakeScratchDir() {
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / "lorvix-render-XXXXXX").string();
-  return ::mkdtemp(pattern.data()) ? pattern : std::string();
-}
-
-}  // namespace
-
 RenderTest::RenderTest()
-    : scratchDir(MakeScratchDir()),
-      window(platform, AppPaths{scratchDir + "/", scratchDir + "/QX LORVIX 11.INI"}) {
+    : window(platform, AppPaths{scratch.path() + "/", scratch / "QX LORVIX 11.INI"}) {
   window.Graphics = CreateGameGraphics();
   window.BackgroundChoice = 0;
   window.PaintBackground();
@@ -26,11 +11,6 @@ RenderTest::RenderTest()
   window.PlayerCol = 5;
   window.PlayerRow = 5;
   window.TitleShowing = false;
-}
-
-RenderTest::~RenderTest() {
-  std::error_code ignored;
-  std::filesystem::remove_all(scratchDir, ignored);
 }
 
 Pixel RenderTest::FigureOver(Pixel under, int dx, int dy) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/game_window.h"
+#include "levels/tests/scratch_dir.h"
 #include "platform/headless/headless_platform.h"
 #include "render/game_graphics.h"
 
@@ -18,7 +19,6 @@ inline constexpr Pixel MARKER = Rgb(255, 0, 255);
 class RenderTest : public ::testing::Test {
  protected:
   RenderTest();
-  ~RenderTest() override;
 
   GameGraphics& Graphics() { return *window.Graphics; }
   const Bitmap& Sheet() { return window.Graphics->TileSheet; }
@@ -33,7 +33,7 @@ class RenderTest : public ::testing::Test {
   void PaintAll() { window.PaintGameWindow({0, 0, 710, 550}); }
   void FillBackBuffer(int x, int y, int width, int height, Pixel colour);
 
-  std::string scratchDir;
+  ScratchDir scratch;  // declared first: it outlives the window
   platform::HeadlessPlatform platform;
   TMyWindow window;
 };
