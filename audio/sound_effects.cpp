@@ -1,7 +1,7 @@
 // Sound effects: five WAV files beside the program, played asynchronously;
 // a new effect cuts off the one still playing.
 
-#include "app/game_window.h"
+#include "gamewindow/game_window.h"
 
 namespace lorvix {
 

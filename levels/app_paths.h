@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/game_window.h"
+#include "gamewindow/game_window.h"
 
 namespace lorvix {
 

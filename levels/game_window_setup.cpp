@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "app/game_window.h"
+#include "gamewindow/game_window.h"
 #include "levels/passwords.h"
 #include "levels/settings.h"
 #include "render/game_graphics.h"

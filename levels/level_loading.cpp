@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "app/game_window.h"
+#include "gamewindow/game_window.h"
 #include "levels/level_files.h"
 #include "levels/level_start.h"
 #include "levels/settings.h"

@@ -6,7 +6,7 @@
 #include <array>
 #include <fstream>
 
-#include "app/game_window.h"
+#include "gamewindow/game_window.h"
 #include "levels/level_files.h"
 #include "levels/settings.h"
 #include "levels/world_layout.h"

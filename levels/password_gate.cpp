@@ -1,7 +1,7 @@
 // The gate in front of every level of the worlds file but the first of each
 // world: the level before it must be solved, or its password typed in.
 
-#include "app/game_window.h"
+#include "gamewindow/game_window.h"
 #include "levels/passwords.h"
 #include "levels/settings.h"
 #include "levels/world_layout.h"

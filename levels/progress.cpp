@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <fstream>
 
-#include "app/game_window.h"
+#include "gamewindow/game_window.h"
 #include "levels/level_files.h"
 #include "levels/passwords.h"
 #include "levels/settings.h"

@@ -1,6 +1,6 @@
 // The end of a world: congratulation banners stamped all over the window.
 
-#include "app/game_window.h"
+#include "gamewindow/game_window.h"
 #include "render/game_graphics.h"
 #include "render/window_mirror.h"
 

@@ -1,6 +1,6 @@
 // The game window's status line.
 
-#include "app/game_window.h"
+#include "gamewindow/game_window.h"
 #include "render/status_text.h"
 
 namespace lorvix {

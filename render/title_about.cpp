@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "app/game_window.h"
+#include "gamewindow/game_window.h"
 #include "game/tick.h"
 #include "render/window_mirror.h"
 

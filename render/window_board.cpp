@@ -1,7 +1,7 @@
 // The game window's board picture: the full rebuild on every paint and the
 // partial redraw after every change of the board or the figure.
 
-#include "app/game_window.h"
+#include "gamewindow/game_window.h"
 #include "render/board_picture.h"
 #include "render/tile_sheet.h"
 #include "render/window_mirror.h"

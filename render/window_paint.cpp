@@ -1,6 +1,6 @@
 // Painting the game window and choosing its background.
 
-#include "app/game_window.h"
+#include "gamewindow/game_window.h"
 #include "levels/settings.h"
 #include "render/backgrounds.h"
 #include "render/title_about.h"

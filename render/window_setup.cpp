@@ -1,6 +1,6 @@
 // Creating and releasing the game window's drawing objects.
 
-#include "app/game_window.h"
+#include "gamewindow/game_window.h"
 #include "render/backgrounds.h"
 #include "render/game_graphics.h"
 

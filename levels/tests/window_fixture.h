@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/game_window.h"
+#include "gamewindow/game_window.h"
 #include "levels/level_files.h"
 #include "platform/headless/headless_platform.h"
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "app/game_window.h"
+#include "gamewindow/game_window.h"
 #include "levels/tests/scratch_dir.h"
 #include "platform/headless/headless_platform.h"
 #include "render/game_graphics.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The game window: owner of the whole game state. Its operations are spread
 // over the folders of the subsystems they belong to:
-//   app/game_window.cpp          rules glue, keys, clicks, tick, commands
+//   gamewindow/game_window.cpp   rules glue, keys, clicks, tick, commands
 //   levels/game_window_setup.cpp construction, options, close check
 //   levels/level_loading.cpp     loading levels from the three kinds of file
 //   levels/navigation.cpp        moving between levels and worlds

@@ -1,7 +1,7 @@
 // The game window's input and time: each operation runs the rules on the
 // window's own state, with the window as the host of their side effects.
 
-#include "app/game_window.h"
+#include "gamewindow/game_window.h"
 
 #include <cstdlib>
 
