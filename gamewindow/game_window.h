@@ -33,6 +33,8 @@ class TMyWindow;
 class EditorFrameWindow {
  public:
   virtual ~EditorFrameWindow() = default;
+  // "&Editor starten": the game frame has been hidden; show the editor.
+  virtual void Show() = 0;
 };
 using EditorFrameFactory = std::function<std::unique_ptr<EditorFrameWindow>(TMyWindow&)>;
 extern EditorFrameFactory CreateEditorFrame;
@@ -133,6 +135,9 @@ class TMyWindow : public GameState, public GameHost {
   int32_t BackgroundChoice = 0;
   std::array<int32_t, 120> PasswordTable{};
   std::unique_ptr<EditorFrameWindow> EditorFrame;
+  // The main frame, whose client this window is; set by the shell when the
+  // frame exists (null in tests and tools). The editor shows it again.
+  platform::Frame* GameFrame = nullptr;
 
   TickState Tick;
   std::unique_ptr<GameGraphics> Graphics;

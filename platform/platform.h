@@ -8,8 +8,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+
+#include "platform/frame.h"
 
 namespace platform {
 
@@ -22,6 +25,7 @@ struct FileDialogRequest {
   std::string defaultExt;  // without the dot, e.g. "sda"
   std::string initialDir;
   bool mustExist = true;   // open dialogs: path and file must exist
+  bool overwritePrompt = true;  // save dialogs: ask before replacing a file
 };
 
 struct FileDialogResult {
@@ -30,19 +34,19 @@ struct FileDialogResult {
   std::string path;        // the chosen path (or the name field on an error)
 };
 
-struct PixelView {
-  const uint32_t* pixels = nullptr;
-  int width = 0;
-  int height = 0;
-};
-
-struct Rect {
-  int x = 0, y = 0, width = 0, height = 0;
-};
-
 class Platform {
  public:
   virtual ~Platform() = default;
+
+  // Windows. A frame starts hidden; see platform/frame.h.
+  virtual std::unique_ptr<Frame> CreateFrame(const FrameSpec& spec, WindowEvents& events) = 0;
+  // Runs a modal dialog centred on the active frame until a DIALOG_OK
+  // button is pressed or the dialog is closed.
+  virtual void RunDialog(const DialogSpec& spec, WindowEvents& events) = 0;
+  // Runs the program until EndProgram. `tick` (may be empty) runs about
+  // every 5 ms, but never while a modal dialog or message box is open.
+  // Returns the program's exit code.
+  virtual int RunEventLoop(std::function<void()> tick) = 0;
 
   // Modal message box; returns the button pressed.
   virtual Answer MessageBox(const std::string& text, const std::string& caption, Icon icon,
@@ -73,12 +77,13 @@ class Platform {
   virtual std::string MusicErrorText(int error) = 0;
   virtual void SetMusicFinishedHandler(std::function<void()> handler) = 0;
 
-  // The game window's client area: ask for a full repaint (no erase), and
-  // copy finished pixels of `source` inside `area` to the same place on screen.
+  // The game window, the client of the frame created with
+  // FrameSpec::showsGameWindow: ask for a full repaint (no erase), and copy
+  // finished pixels of `source` inside `area` to the same place on screen.
   virtual void InvalidateGameWindow() = 0;
   virtual void PresentGameWindow(const PixelView& source, const Rect& area) = 0;
 
-  // Text of the status bar's one field, and the main frame's caption.
+  // Text of the game frame's status field, and its caption.
   virtual void SetStatusText(const std::string& text) = 0;
   virtual void SetFrameCaption(const std::string& text) = 0;
 

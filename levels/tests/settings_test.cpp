@@ -95,7 +95,9 @@ TEST_F(Startup, PasswordTableHoldsFiveDigitPasswordsForLevelsOneToHundred) {
 }
 
 TEST_F(Startup, TheEditorFrameIsMadeForThisWindow) {
-  struct Frame : EditorFrameWindow {};
+  struct Frame : EditorFrameWindow {
+    void Show() override {}
+  };
   TMyWindow* madeFor = nullptr;
   CreateEditorFrame = [&](TMyWindow& g) {
     madeFor = &g;

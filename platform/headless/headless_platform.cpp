@@ -6,6 +6,30 @@ namespace platform {
 
 HeadlessPlatform::HeadlessPlatform() : screen(kScreenWidth * kScreenHeight, 0) {}
 
+std::unique_ptr<Frame> HeadlessPlatform::CreateFrame(const FrameSpec& spec, WindowEvents& events) {
+  auto frame = std::make_unique<HeadlessFrame>(spec, events);
+  frames.push_back(frame.get());
+  return frame;
+}
+
+void HeadlessPlatform::RunDialog(const DialogSpec& spec, WindowEvents& events) {
+  modalDialogs.push_back(spec);
+  HeadlessControls controls(spec.controls);
+  events.DialogSetup(controls);
+  if (dialogScripts.empty()) return;
+  DialogScript script = std::move(dialogScripts.front());
+  dialogScripts.pop_front();
+  script(controls, events);
+}
+
+int HeadlessPlatform::RunEventLoop(std::function<void()> tick) {
+  for (int i = 0; i < loopTicks && !ended; ++i) {
+    now += 5;
+    if (tick) tick();
+  }
+  return 0;
+}
+
 Answer HeadlessPlatform::MessageBox(const std::string& text, const std::string& caption, Icon icon,
                                     Buttons buttons) {
   messages.push_back({text, caption, icon, buttons});

@@ -5,9 +5,12 @@
 // clock only moves when the test moves it. Presented pixels land in `screen`.
 
 #include <deque>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/headless/headless_frame.h"
 #include "platform/platform.h"
 
 namespace platform {
@@ -25,9 +28,19 @@ struct RecordedDialog {
   std::string title;
 };
 
+// What a test does in a modal dialog while it is open: press buttons,
+// select rows, read the controls. The dialog closes when the script returns.
+using DialogScript = std::function<void(HeadlessControls& controls, WindowEvents& events)>;
+
 class HeadlessPlatform : public Platform {
  public:
   HeadlessPlatform();
+
+  std::unique_ptr<Frame> CreateFrame(const FrameSpec& spec, WindowEvents& events) override;
+  void RunDialog(const DialogSpec& spec, WindowEvents& events) override;
+  // Advances the clock by 5 ms and ticks until EndProgram, at most
+  // `loopTicks` times.
+  int RunEventLoop(std::function<void()> tick) override;
 
   Answer MessageBox(const std::string& text, const std::string& caption, Icon icon,
                     Buttons buttons) override;
@@ -60,10 +73,14 @@ class HeadlessPlatform : public Platform {
   std::deque<Answer> answers;
   std::deque<FileDialogResult> fileDialogResults;
   std::deque<std::optional<std::string>> textInputs;
+  std::deque<DialogScript> dialogScripts;  // an empty queue closes at once
+  int loopTicks = 1000;
 
   // Record.
   std::vector<RecordedMessage> messages;
   std::vector<RecordedDialog> dialogs;
+  std::vector<HeadlessFrame*> frames;        // every frame created, in order
+  std::vector<DialogSpec> modalDialogs;      // every dialog run, in order
   std::vector<std::string> sounds;
   std::vector<std::string> helpPages;
   std::string statusText;
