@@ -8,7 +8,7 @@
 //   levels/progress.cpp          solved levels, records, replay
 //   levels/password_gate.cpp     the password gate of world levels
 //   render/*.cpp                 set-up of the pictures, painting, status line
-//   audio/*.cpp                  sound effects
+//   audio/*.cpp                  sound effects and music
 // It runs the same against the wx/SDL platform and the headless one.
 
 #include <array>
@@ -114,8 +114,11 @@ class TMyWindow : public GameState, public GameHost {
   void UpdateStatusLine() override;
   std::string StatusLineText() const;
 
-  // --- Sound (audio/) ---
+  // --- Sound and music (audio/) ---
   void PlayEffect(int sound) override;
+  void StartMusic();      // at the end of the window set-up, and after a song
+  void ToggleMusic();     // command 112
+  void ShowSongList();    // command 51694
 
   // --- Host services ---
   void InvalidateAll() override { Platform.InvalidateGameWindow(); }
