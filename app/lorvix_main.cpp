@@ -1,12 +1,20 @@
-// Program entry of the game. The window shell is not built yet; until it
-// is, the program points to the level tool.
+// Program entry of the game.
 
 #include <cstdio>
+#include <exception>
 
-int main() {
-  std::puts("lorvix: Das Spielfenster ist noch nicht fertig.\n"
-            "Levels lassen sich schon mit leveltool spielen und ansehen:\n"
-            "  build/bin/leveltool play DATEI LEVEL ZUEGE\n"
-            "  build/bin/leveltool render DATEI LEVEL BILD.png");
-  return 0;
+#include "app/lorvix_app.h"
+#include "levels/app_paths.h"
+#include "platform/desktop/desktop_platform.h"
+
+int main(int argc, char** argv) {
+  std::unique_ptr<platform::Platform> platform;
+  try {
+    platform = platform::CreateDesktopPlatform(argc, argv);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "lorvix: %s\n", e.what());
+    return 1;
+  }
+  lorvix::TMyApp app(*platform, lorvix::AppPathsOfThisProcess());
+  return app.Run();
 }

@@ -73,6 +73,8 @@ class TMyWindow : public GameState, public GameHost {
   // The close check: asks the quit question; on Yes stores LAST and sets
   // AppClosing. Returns whether the program may close.
   bool CanClose();
+  // Stores the level to resume at (SETUP LAST), as a confirmed close does.
+  void StoreLastLevel();
   void CloseRequest() override;   // close check, then end the program
 
   // --- Navigation (levels/level_loading.cpp, levels/navigation.cpp) ---
@@ -102,6 +104,7 @@ class TMyWindow : public GameState, public GameHost {
 
   // --- Pictures (render/) ---
   void SetupGameWindow();
+  void ShowMenuPictures();
   void PaintGameWindow(const platform::Rect& area);
   void PaintBackground();
   void SelectBackground(int pattern);

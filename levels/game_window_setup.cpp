@@ -83,17 +83,21 @@ void TMyWindow::ToggleSmoothMovement() {
   WriteSetupValue(SettingsPath, KEY_SMOOTH_MOVEMENT, SmoothMovement ? 1 : 0);
 }
 
-// An extra world or a user level cannot be resumed from the settings, so
-// the game then starts at level 1 next time. A level beyond the count of
-// the loaded file is stored as the count.
 bool TMyWindow::CanClose() {
   if (Platform.MessageBox("Wollen sie wirklich aufhören ?", "Dumme Frage", platform::Icon::Question,
                           platform::Buttons::YesNo) != platform::Answer::Yes)
     return false;
-  if (ExtraWorld) LevelNumber = 1;
-  WriteSetupValue(SettingsPath, KEY_LAST_LEVEL, LevelNumber <= LevelCount ? LevelNumber : LevelCount);
+  StoreLastLevel();
   AppClosing = true;
   return true;
+}
+
+// An extra world or a user level cannot be resumed from the settings, so
+// the game then starts at level 1 next time. A level beyond the count of
+// the loaded file is stored as the count.
+void TMyWindow::StoreLastLevel() {
+  if (ExtraWorld) LevelNumber = 1;
+  WriteSetupValue(SettingsPath, KEY_LAST_LEVEL, LevelNumber <= LevelCount ? LevelNumber : LevelCount);
 }
 
 void TMyWindow::CloseRequest() {

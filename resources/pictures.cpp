@@ -59,6 +59,8 @@ Bitmap Make(int id) {
       return MakeMenuPicture(MenuItem::SmoothMovement);
     case 35:
       return MakeMenuPicture(MenuItem::SongChoice);
+    case 40:
+      return MakeGameIcon();
     default:
       if (id >= 18 && id <= 29) return MakeEditorLabel(kLabels[id - 18]);
       return Bitmap();
