@@ -3,7 +3,11 @@
 #include <wx/dialog.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
-#include <wx/msgdlg.h>
+#include <wx/artprov.h>
+#include <wx/button.h>
+#include <wx/sizer.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
 #include <wx/textdlg.h>
 
 #include "platform/desktop/wx_controls.h"
@@ -21,34 +25,87 @@ wxWindow* ActiveFrame() {
   return nullptr;
 }
 
-long IconStyle(Icon icon) {
+wxArtID ArtOf(Icon icon) {
   switch (icon) {
-    case Icon::Stop: return wxICON_ERROR;
-    case Icon::Question: return wxICON_QUESTION;
-    case Icon::Information: return wxICON_INFORMATION;
+    case Icon::Stop: return wxART_ERROR;
+    case Icon::Question: return wxART_QUESTION;
+    case Icon::Information: return wxART_INFORMATION;
     case Icon::None: break;
   }
-  return wxICON_NONE;
+  return {};
 }
+
+// A message box of our own: GTK's shows no icon, and buttons with the
+// toolkit's standard ids take their texts from GTK, in the desktop's
+// language. Here the buttons are German always, in the desktop's order
+// (the answer that goes ahead at the right), the first answer the default.
+class MessageDialog : public wxDialog {
+ public:
+  MessageDialog(const std::string& text, const std::string& caption, Icon icon, Buttons buttons)
+      : wxDialog(ActiveFrame(), wxID_ANY, Wx(caption)) {
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    if (icon != Icon::None)
+      row->Add(new wxStaticBitmap(this, wxID_ANY,
+                                  wxArtProvider::GetBitmap(ArtOf(icon), wxART_MESSAGE_BOX)),
+               0, wxALL, 12);
+    auto* message = new wxStaticText(this, wxID_ANY, wxString());
+    message->SetLabelText(Wx(text));
+    row->Add(message, 1, wxALL | wxALIGN_CENTER_VERTICAL, 12);
+
+    auto* buttonRow = new wxBoxSizer(wxHORIZONTAL);
+    wxButton* first = nullptr;
+    if (buttons == Buttons::YesNo) {
+      AddButton(buttonRow, Answer::No, "&Nein");
+      first = AddButton(buttonRow, Answer::Yes, "&Ja");
+    } else {
+      if (buttons == Buttons::OkCancel) AddButton(buttonRow, Answer::Cancel, "Abbrechen");
+      first = AddButton(buttonRow, Answer::Ok, "OK");
+    }
+    first->SetDefault();
+    first->SetFocus();
+    cancelAnswer_ = buttons == Buttons::YesNo ? Answer::No
+                    : buttons == Buttons::OkCancel ? Answer::Cancel
+                                                   : Answer::Ok;
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Finish(cancelAnswer_); });
+    Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& e) {
+      if (e.GetKeyCode() == WXK_ESCAPE) Finish(cancelAnswer_);
+      else e.Skip();
+    });
+
+    auto* column = new wxBoxSizer(wxVERTICAL);
+    column->Add(row, 1, wxEXPAND);
+    column->Add(buttonRow, 0, wxALL | wxALIGN_RIGHT, 8);
+    SetSizerAndFit(column);
+    CentreOnParent();
+  }
+
+  Answer Ask() {
+    ShowModal();
+    return answer_;
+  }
+
+ private:
+  wxButton* AddButton(wxSizer* sizer, Answer answer, const char* label) {
+    auto* button = new wxButton(this, wxID_ANY, wxString::FromUTF8(label));
+    button->Bind(wxEVT_BUTTON, [this, answer](wxCommandEvent&) { Finish(answer); });
+    sizer->Add(button, 0, wxLEFT, 8);
+    return button;
+  }
+
+  void Finish(Answer answer) {
+    answer_ = answer;
+    EndModal(wxID_OK);
+  }
+
+  Answer answer_ = Answer::Ok;
+  Answer cancelAnswer_ = Answer::Ok;
+};
 
 }  // namespace
 
-// The button texts are German whatever the desktop's language.
 Answer ShowMessageBox(const std::string& text, const std::string& caption, Icon icon,
                       Buttons buttons) {
-  long style = IconStyle(icon) | wxCENTRE;
-  if (buttons == Buttons::YesNo) style |= wxYES_NO;
-  else if (buttons == Buttons::OkCancel) style |= wxOK | wxCANCEL;
-  else style |= wxOK;
-  wxMessageDialog dialog(ActiveFrame(), Wx(text), Wx(caption), style);
-  dialog.SetYesNoLabels("&Ja", "&Nein");
-  dialog.SetOKCancelLabels("OK", "Abbrechen");
-  switch (dialog.ShowModal()) {
-    case wxID_YES: return Answer::Yes;
-    case wxID_NO: return Answer::No;
-    case wxID_CANCEL: return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
-    default: return Answer::Ok;
-  }
+  return MessageDialog(text, caption, icon, buttons).Ask();
 }
 
 FileDialogResult ShowFileDialog(const FileDialogRequest& request, bool save) {

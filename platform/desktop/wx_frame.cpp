@@ -126,7 +126,12 @@ void PixelClient::OnPaint(wxPaintEvent&) {
   dc.DrawBitmap(shown_, 0, 0);
 }
 
+// Keys with Alt belong to the menu bar (its mnemonics), as does F10.
 void PixelClient::OnKeyDown(wxKeyEvent& event) {
+  if (event.AltDown() || event.GetKeyCode() == WXK_ALT || event.GetKeyCode() == WXK_F10) {
+    event.Skip();
+    return;
+  }
   const int key = VirtualKeyOfKeyDown(event);
   if (key == 0) {
     event.Skip();  // told by its character
@@ -136,6 +141,10 @@ void PixelClient::OnKeyDown(wxKeyEvent& event) {
 }
 
 void PixelClient::OnChar(wxKeyEvent& event) {
+  if (event.AltDown() || event.GetKeyCode() == WXK_F10) {
+    event.Skip();
+    return;
+  }
   if (WindowEvents* events = frame_->Events()) events->KeyDown(VirtualKeyOfCharacter(event));
 }
 

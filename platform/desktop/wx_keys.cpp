@@ -22,7 +22,7 @@ int VirtualKeyOfKeyDown(const wxKeyEvent& event) {
     case WXK_ESCAPE: return VK_ESCAPE;
     case WXK_BACK: return VK_BACK;
     case WXK_TAB: return VK_TAB;
-    case WXK_SHIFT: case WXK_CONTROL: case WXK_ALT: return VK_OTHER;
+    case WXK_SHIFT: case WXK_CONTROL: return VK_OTHER;
     default: break;
   }
   if (code >= WXK_F1 && code <= WXK_F24) return VK_F1 + (code - WXK_F1);
