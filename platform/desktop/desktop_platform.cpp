@@ -76,6 +76,9 @@ class DesktopPlatform : public Platform {
     delete wxLog::SetActiveTarget(new wxLogStderr);
     UseGermanStockLabels();
     wxTheApp->SetExitOnFrameDelete(false);
+    // No window of ours works in idle time; with 200 ticks a second, idle
+    // events to every window would cost more than the game itself.
+    wxIdleEvent::SetMode(wxIDLE_PROCESS_SPECIFIED);
     modal_.Register();
     g_platform = this;
     wxTheApp->SetSignalHandler(SIGTERM, [](int) {
@@ -186,11 +189,12 @@ class DesktopPlatform : public Platform {
   }
 
  private:
-  // Ticks never nest and never run while a dialog is open; the dialog's
-  // owner is waiting for it in the middle of its work.
+  // Ticks never nest and never run while a dialog is open (its owner waits
+  // for it in the middle of its work) or a menu is (the game keeps still
+  // while the player chooses, and the status bar keeps the item's hint).
   void OnTimer() {
     if (terminating_ && modal_.open == 0 && !ended_) EndProgram();
-    if (!tick_ || inTick_ || modal_.open > 0 || ended_) return;
+    if (!tick_ || inTick_ || modal_.open > 0 || AnyMenuOpen() || ended_) return;
     inTick_ = true;
     tick_();
     inTick_ = false;

@@ -1,5 +1,6 @@
 #include "platform/desktop/wx_frame.h"
 
+#include <gtk/gtk.h>
 #include <wx/dcclient.h>
 #include <wx/dnd.h>
 #include <wx/frame.h>
@@ -42,16 +43,26 @@ class FileDrop : public wxFileDropTarget {
   FrameWindow& frame_;
 };
 
+int g_menusOpen = 0;
+
 }  // namespace
 
+bool AnyMenuOpen() { return g_menusOpen > 0; }
+
 // The client window. It keeps a copy of every pixel it was given, so that
-// the toolkit can redraw it whenever it likes without asking the owner.
+// the toolkit can redraw it whenever it likes without asking the owner. The
+// copy lives on the display's side (a surface like the window's): a change
+// uploads only its own rectangle, and a paint is a copy within the display.
+// Our pixels (0x00RRGGBB in 32 bits) are cairo's RGB24 layout, so they go
+// up without conversion.
 class PixelClient : public wxWindow {
  public:
   PixelClient(FrameWindow* frame, wxSize size);
+  ~PixelClient() override;
   void Present(const PixelView& source, const Rect& area);
 
  private:
+  cairo_surface_t* Shown();
   void OnPaint(wxPaintEvent&);
   void OnKeyDown(wxKeyEvent& event);
   void OnChar(wxKeyEvent& event);
@@ -59,7 +70,8 @@ class PixelClient : public wxWindow {
   void OnCaptureLost(wxMouseCaptureLostEvent&);
 
   FrameWindow* frame_;
-  wxBitmap shown_;
+  wxSize size_;
+  cairo_surface_t* shown_ = nullptr;
 };
 
 class FrameWindow : public wxFrame {
@@ -105,7 +117,7 @@ bool FileDrop::OnDropFiles(wxCoord, wxCoord, const wxArrayString& names) {
 PixelClient::PixelClient(FrameWindow* frame, wxSize size)
     : wxWindow(frame, wxID_ANY, wxDefaultPosition, size, wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE),
       frame_(frame),
-      shown_(size.GetWidth(), size.GetHeight(), 24) {
+      size_(size) {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   Bind(wxEVT_PAINT, &PixelClient::OnPaint, this);
   Bind(wxEVT_KEY_DOWN, &PixelClient::OnKeyDown, this);
@@ -116,14 +128,49 @@ PixelClient::PixelClient(FrameWindow* frame, wxSize size)
   Bind(wxEVT_MOUSE_CAPTURE_LOST, &PixelClient::OnCaptureLost, this);
 }
 
+PixelClient::~PixelClient() {
+  if (shown_) cairo_surface_destroy(shown_);
+}
+
+// Made when first needed, once the window exists on the display; black
+// until the owner presents.
+cairo_surface_t* PixelClient::Shown() {
+  if (shown_) return shown_;
+  GdkWindow* window = gtk_widget_get_window(GetHandle());
+  shown_ = window ? gdk_window_create_similar_surface(window, CAIRO_CONTENT_COLOR, size_.GetWidth(),
+                                                      size_.GetHeight())
+                  : cairo_image_surface_create(CAIRO_FORMAT_RGB24, size_.GetWidth(),
+                                               size_.GetHeight());
+  cairo_t* cr = cairo_create(shown_);
+  cairo_set_source_rgb(cr, 0, 0, 0);
+  cairo_paint(cr);
+  cairo_destroy(cr);
+  return shown_;
+}
+
 void PixelClient::Present(const PixelView& source, const Rect& area) {
-  CopyPixels(source, area, shown_);
-  RefreshRect(wxRect(area.x, area.y, area.width, area.height), false);
+  const wxRect shown = wxRect(area.x, area.y, area.width, area.height)
+                           .Intersect(wxRect(0, 0, source.width, source.height))
+                           .Intersect(wxRect(size_));
+  if (shown.IsEmpty()) return;
+  cairo_surface_t* pixels = cairo_image_surface_create_for_data(
+      reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(source.pixels)), CAIRO_FORMAT_RGB24,
+      source.width, source.height, source.width * 4);
+  cairo_t* cr = cairo_create(Shown());
+  cairo_set_source_surface(cr, pixels, 0, 0);
+  cairo_rectangle(cr, shown.x, shown.y, shown.width, shown.height);
+  cairo_fill(cr);
+  cairo_destroy(cr);
+  cairo_surface_destroy(pixels);
+  RefreshRect(shown, false);
 }
 
 void PixelClient::OnPaint(wxPaintEvent&) {
   wxPaintDC dc(this);
-  dc.DrawBitmap(shown_, 0, 0);
+  auto* cr = static_cast<cairo_t*>(dc.GetImpl()->GetCairoContext());
+  if (!cr) return;
+  cairo_set_source_surface(cr, Shown(), 0, 0);
+  cairo_paint(cr);
 }
 
 // Keys with Alt belong to the menu bar (its mnemonics), as does F10.
@@ -202,6 +249,14 @@ FrameWindow::FrameWindow(const FrameSpec& spec, WindowEvents& events)
       if (events_ && it != menu_.commandOf.end()) events_->Command(it->second);
     });
     Bind(wxEVT_UPDATE_UI, &FrameWindow::OnUpdateUi, this);
+    Bind(wxEVT_MENU_OPEN, [](wxMenuEvent& e) {
+      ++g_menusOpen;
+      e.Skip();
+    });
+    Bind(wxEVT_MENU_CLOSE, [](wxMenuEvent& e) {
+      if (g_menusOpen > 0) --g_menusOpen;
+      e.Skip();
+    });
   }
   if (spec.statusBar) SetStatusBar(new CentredStatusBar(this));
 
@@ -294,8 +349,12 @@ void DesktopFrame::Show(bool shown) { window_->ShowFrame(shown); }
 bool DesktopFrame::IsShown() { return window_->IsShown(); }
 void DesktopFrame::SetCaption(const std::string& text) { window_->SetTitle(wxString::FromUTF8(text)); }
 
+// The game sets its status text after every partial redraw; only a change
+// is worth a repaint of the bar.
 void DesktopFrame::SetStatusText(const std::string& text) {
-  if (window_->GetStatusBar()) window_->SetStatusText(wxString::FromUTF8(text));
+  wxStatusBar* bar = window_->GetStatusBar();
+  const wxString value = wxString::FromUTF8(text);
+  if (bar && bar->GetStatusText() != value) bar->SetStatusText(value);
 }
 
 void DesktopFrame::Invalidate() { window_->RequestOwnerPaint(); }

@@ -12,6 +12,10 @@ namespace platform {
 
 class FrameWindow;
 
+// Whether a menu of any frame is open. The game waits meanwhile, as it
+// would while any other window of the desktop has the input.
+bool AnyMenuOpen();
+
 class DesktopFrame : public Frame {
  public:
   // `onGone` runs when the frame is destroyed.

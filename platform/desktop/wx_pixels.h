@@ -9,8 +9,4 @@ namespace platform {
 
 wxBitmap ToBitmap(const PixelView& pixels);
 
-// Copies `area` of `source` into the same place of `target` (a 24-bit
-// bitmap), cut to both.
-void CopyPixels(const PixelView& source, const Rect& area, wxBitmap& target);
-
 }  // namespace platform

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "render/status_hints.h"
 #include "render/status_text.h"
 
 namespace lorvix {
@@ -54,15 +53,6 @@ TEST(StatusLine, ExtremeNumbersFit) {
   EXPECT_EQ(FormatStatusLine(s),
             "Extra - Spielwelt    Level : -2147483648/2147483647     Züge : -2147483648     "
             "Bestleistung : -2147483648");
-}
-
-TEST(MenuHints, KnownCommandsHaveTheirHint) {
-  EXPECT_STREQ(MenuHint(104), "\xC3\x9C" "ber LORVIX.");
-  EXPECT_STREQ(MenuHint(114), "Wiederholung einer bereits gelösten Spiedlebene.");
-  EXPECT_STREQ(MenuHint(51685), "Die Spielfigur wird weich oder blockweise bewegt.");
-  EXPECT_STREQ(MenuHint(24332), "Öffnen einer Spielwelt");
-  EXPECT_EQ(MenuHint(115), nullptr);
-  EXPECT_EQ(MenuHint(51701), nullptr);
 }
 
 }  // namespace

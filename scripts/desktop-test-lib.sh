@@ -1,0 +1,83 @@
+# Helpers for tests that drive our programs on a virtual screen. Source it
+# from a script that runs under `xvfb-run` (see scripts/desktop-test): it
+# starts a window manager, so windows get real decorations, and gives each
+# test its own scratch and settings directories.
+#
+#   start_program CMD...     starts a program, remembers its pid in $PROGRAM_PID
+#   wait_window NAME         waits until a visible window named NAME exists, prints its id
+#   wait_gone NAME           waits until no visible window is named NAME
+#   shot WINDOW FILE         screenshot of a window (its client, without decorations)
+#   same_pixels A B          succeeds when two pictures are equal pixel for pixel
+#   find_client SHOT PICTURE W H   prints "X Y" where the W x H top-left part of
+#                            PICTURE appears in SHOT, exactly; fails when nowhere
+#   fail MESSAGE             prints the message and ends the test with failure
+
+set -euo pipefail
+
+SCRATCH=$(mktemp -d)
+export XDG_CONFIG_HOME="$SCRATCH/config" XDG_DATA_HOME="$SCRATCH/data"
+export GSETTINGS_BACKEND=memory SDL_AUDIODRIVER=dummy NO_AT_BRIDGE=1
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
+PROGRAM_PID=
+
+cleanup() {
+  [ -n "$PROGRAM_PID" ] && kill "$PROGRAM_PID" 2>/dev/null || true
+  [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null || true
+  rm -rf "$SCRATCH"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  [ -n "${KEEP_SHOTS:-}" ] && cp -r "$SCRATCH" "$KEEP_SHOTS" && echo "pictures kept in $KEEP_SHOTS" >&2
+  exit 1
+}
+
+openbox >/dev/null 2>&1 &
+WM_PID=$!
+sleep 1
+
+start_program() {
+  "$@" 2>"$SCRATCH/program.log" &
+  PROGRAM_PID=$!
+}
+
+wait_window() {
+  local id
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+    if [ -n "$id" ]; then
+      sleep 0.3
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "no window named '$1'"
+}
+
+wait_gone() {
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "window '$1' did not go"
+}
+
+shot() { import -window "$1" "$2"; }
+
+same_pixels() {
+  local diff
+  diff=$(compare -metric AE "$1" "$2" null: 2>&1 || true)
+  [ "$diff" = "0" ]
+}
+
+find_client() {
+  local shot=$1 picture=$2 w=$3 h=$4 result
+  convert "$picture" -crop "${w}x${h}+0+0" +repage "$SCRATCH/wanted.png"
+  result=$(compare -metric AE -subimage-search "$shot" "$SCRATCH/wanted.png" null: 2>&1 || true)
+  case "$result" in
+    "0 @ "*) echo "${result#0 @ }" | tr ',' ' ' ;;
+    *) return 1 ;;
+  esac
+}
