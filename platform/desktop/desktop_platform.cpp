@@ -17,6 +17,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "platform/desktop/sdl_audio.h"
@@ -67,6 +68,9 @@ DesktopPlatform* g_platform = nullptr;
 class DesktopPlatform : public Platform {
  public:
   DesktopPlatform(int argc, char** argv) {
+    // GTK's own texts (in the file dialogs) in German too, wherever the
+    // desktop's locale lets GTK translate.
+    setenv("LANGUAGE", "de", 1);
     wxApp::SetInstance(new DesktopApp);
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
       wxEntryCleanup();

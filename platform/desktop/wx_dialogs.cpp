@@ -8,7 +8,7 @@
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
-#include <wx/textdlg.h>
+#include <wx/textctrl.h>
 
 #include "platform/desktop/wx_controls.h"
 
@@ -35,48 +35,19 @@ wxArtID ArtOf(Icon icon) {
   return {};
 }
 
-// A message box of our own: GTK's shows no icon, and buttons with the
-// toolkit's standard ids take their texts from GTK, in the desktop's
-// language. Here the buttons are German always, in the desktop's order
-// (the answer that goes ahead at the right), the first answer the default.
-class MessageDialog : public wxDialog {
+// Our own small dialogs: GTK's message box shows no icon, and buttons with
+// the toolkit's standard ids take their texts from GTK, in the desktop's
+// language. Ours are German always, in the desktop's order (the answer that
+// goes ahead at the right, and the default), and Escape or the close box
+// gives the answer that changes nothing.
+class GermanDialog : public wxDialog {
  public:
-  MessageDialog(const std::string& text, const std::string& caption, Icon icon, Buttons buttons)
-      : wxDialog(ActiveFrame(), wxID_ANY, Wx(caption)) {
-    auto* row = new wxBoxSizer(wxHORIZONTAL);
-    if (icon != Icon::None)
-      row->Add(new wxStaticBitmap(this, wxID_ANY,
-                                  wxArtProvider::GetBitmap(ArtOf(icon), wxART_MESSAGE_BOX)),
-               0, wxALL, 12);
-    auto* message = new wxStaticText(this, wxID_ANY, wxString());
-    message->SetLabelText(Wx(text));
-    row->Add(message, 1, wxALL | wxALIGN_CENTER_VERTICAL, 12);
-
-    auto* buttonRow = new wxBoxSizer(wxHORIZONTAL);
-    wxButton* first = nullptr;
-    if (buttons == Buttons::YesNo) {
-      AddButton(buttonRow, Answer::No, "&Nein");
-      first = AddButton(buttonRow, Answer::Yes, "&Ja");
-    } else {
-      if (buttons == Buttons::OkCancel) AddButton(buttonRow, Answer::Cancel, "Abbrechen");
-      first = AddButton(buttonRow, Answer::Ok, "OK");
-    }
-    first->SetDefault();
-    first->SetFocus();
-    cancelAnswer_ = buttons == Buttons::YesNo ? Answer::No
-                    : buttons == Buttons::OkCancel ? Answer::Cancel
-                                                   : Answer::Ok;
+  explicit GermanDialog(const std::string& caption) : wxDialog(ActiveFrame(), wxID_ANY, Wx(caption)) {
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Finish(cancelAnswer_); });
     Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& e) {
       if (e.GetKeyCode() == WXK_ESCAPE) Finish(cancelAnswer_);
       else e.Skip();
     });
-
-    auto* column = new wxBoxSizer(wxVERTICAL);
-    column->Add(row, 1, wxEXPAND);
-    column->Add(buttonRow, 0, wxALL | wxALIGN_RIGHT, 8);
-    SetSizerAndFit(column);
-    CentreOnParent();
   }
 
   Answer Ask() {
@@ -84,9 +55,40 @@ class MessageDialog : public wxDialog {
     return answer_;
   }
 
+ protected:
+  // The buttons for `buttons`, ready to be added below the content.
+  wxSizer* MakeButtons(Buttons buttons) {
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    wxButton* ahead = nullptr;
+    if (buttons == Buttons::YesNo) {
+      AddButton(row, Answer::No, "&Nein");
+      ahead = AddButton(row, Answer::Yes, "&Ja");
+      cancelAnswer_ = Answer::No;
+    } else if (buttons == Buttons::OkCancel) {
+      AddButton(row, Answer::Cancel, "Abbrechen");
+      ahead = AddButton(row, Answer::Ok, "OK");
+      cancelAnswer_ = Answer::Cancel;
+    } else {
+      ahead = AddButton(row, Answer::Ok, "OK");
+    }
+    ahead->SetDefault();
+    ahead->SetFocus();
+    return row;
+  }
+
+  // Wide enough for the caption of a short message to show whole.
+  void Layout(wxSizer* content, wxSizer* buttons) {
+    auto* column = new wxBoxSizer(wxVERTICAL);
+    column->SetMinSize(wxSize(320, -1));
+    column->Add(content, 1, wxEXPAND);
+    column->Add(buttons, 0, wxALL | wxALIGN_RIGHT, 8);
+    SetSizerAndFit(column);
+    CentreOnParent();
+  }
+
  private:
   wxButton* AddButton(wxSizer* sizer, Answer answer, const char* label) {
-    auto* button = new wxButton(this, wxID_ANY, wxString::FromUTF8(label));
+    auto* button = new wxButton(this, wxID_ANY, Wx(label));
     button->Bind(wxEVT_BUTTON, [this, answer](wxCommandEvent&) { Finish(answer); });
     sizer->Add(button, 0, wxLEFT, 8);
     return button;
@@ -99,6 +101,42 @@ class MessageDialog : public wxDialog {
 
   Answer answer_ = Answer::Ok;
   Answer cancelAnswer_ = Answer::Ok;
+};
+
+class MessageDialog : public GermanDialog {
+ public:
+  MessageDialog(const std::string& text, const std::string& caption, Icon icon, Buttons buttons)
+      : GermanDialog(caption) {
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    if (icon != Icon::None)
+      row->Add(new wxStaticBitmap(this, wxID_ANY,
+                                  wxArtProvider::GetBitmap(ArtOf(icon), wxART_MESSAGE_BOX)),
+               0, wxALL, 12);
+    auto* message = new wxStaticText(this, wxID_ANY, wxString());
+    message->SetLabelText(Wx(text));
+    row->Add(message, 1, wxALL | wxALIGN_CENTER_VERTICAL, 12);
+    Layout(row, MakeButtons(buttons));
+  }
+};
+
+class TextInputDialog : public GermanDialog {
+ public:
+  TextInputDialog(const std::string& title, const std::string& prompt, int maxChars)
+      : GermanDialog(title) {
+    auto* column = new wxBoxSizer(wxVERTICAL);
+    if (!prompt.empty()) column->Add(new wxStaticText(this, wxID_ANY, Wx(prompt)), 0, wxALL, 8);
+    field_ = new wxTextCtrl(this, wxID_ANY, wxString(), wxDefaultPosition, wxSize(260, -1));
+    if (maxChars > 0) field_->SetMaxLength(static_cast<unsigned long>(maxChars));
+    column->Add(field_, 0, wxALL | wxEXPAND, 12);
+    wxSizer* buttons = MakeButtons(Buttons::OkCancel);
+    field_->SetFocus();  // Return still presses the default button, OK
+    Layout(column, buttons);
+  }
+
+  std::string Value() const { return field_->GetValue().utf8_string(); }
+
+ private:
+  wxTextCtrl* field_;
 };
 
 }  // namespace
@@ -122,11 +160,9 @@ FileDialogResult ShowFileDialog(const FileDialogRequest& request, bool save) {
 
 std::optional<std::string> ShowTextInput(const std::string& title, const std::string& prompt,
                                          int maxChars) {
-  wxTextEntryDialog dialog(ActiveFrame(), Wx(prompt), Wx(title), wxString(),
-                           wxOK | wxCANCEL | wxCENTRE);
-  if (maxChars > 0) dialog.SetMaxLength(static_cast<unsigned long>(maxChars));
-  if (dialog.ShowModal() != wxID_OK) return std::nullopt;
-  return dialog.GetValue().utf8_string();
+  TextInputDialog dialog(title, prompt, maxChars);
+  if (dialog.Ask() != Answer::Ok) return std::nullopt;
+  return dialog.Value();
 }
 
 // Dialog units follow the desktop's dialog font, so the layout keeps its
