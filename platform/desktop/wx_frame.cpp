@@ -5,6 +5,7 @@
 #include <wx/dnd.h>
 #include <wx/frame.h>
 #include <wx/menu.h>
+#include <wx/panel.h>
 #include <wx/statusbr.h>
 
 #include "platform/desktop/wx_controls.h"
@@ -55,9 +56,11 @@ bool AnyMenuOpen() { return g_menusOpen > 0; }
 // uploads only its own rectangle, and a paint is a copy within the display.
 // Our pixels (0x00RRGGBB in 32 bits) are cairo's RGB24 layout, so they go
 // up without conversion.
-class PixelClient : public wxWindow {
+class PixelClient : public wxPanel {
  public:
-  PixelClient(FrameWindow* frame, wxSize size);
+  // A client with controls lets Tab move between them; one without takes
+  // every key itself.
+  PixelClient(FrameWindow* frame, wxSize size, bool hasControls);
   ~PixelClient() override;
   void Present(const PixelView& source, const Rect& area);
 
@@ -114,8 +117,9 @@ bool FileDrop::OnDropFiles(wxCoord, wxCoord, const wxArrayString& names) {
   return true;
 }
 
-PixelClient::PixelClient(FrameWindow* frame, wxSize size)
-    : wxWindow(frame, wxID_ANY, wxDefaultPosition, size, wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE),
+PixelClient::PixelClient(FrameWindow* frame, wxSize size, bool hasControls)
+    : wxPanel(frame, wxID_ANY, wxDefaultPosition, size,
+              (hasControls ? wxTAB_TRAVERSAL : wxWANTS_CHARS) | wxFULL_REPAINT_ON_RESIZE),
       frame_(frame),
       size_(size) {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
@@ -260,7 +264,7 @@ FrameWindow::FrameWindow(const FrameSpec& spec, WindowEvents& events)
   }
   if (spec.statusBar) SetStatusBar(new CentredStatusBar(this));
 
-  client_ = new PixelClient(this, clientSize_);
+  client_ = new PixelClient(this, clientSize_, !spec.controls.empty());
   controls_.Create(
       client_, spec.controls,
       [](const Rect& r) { return wxRect(r.x, r.y, r.width, r.height); },
@@ -280,7 +284,7 @@ FrameWindow::FrameWindow(const FrameSpec& spec, WindowEvents& events)
   SetMaxClientSize(clientSize_);
   Bind(wxEVT_CLOSE_WINDOW, &FrameWindow::OnClose, this);
   Bind(wxEVT_ACTIVATE, [this](wxActivateEvent& e) {
-    if (e.GetActive() && client_) client_->SetFocus();
+    if (e.GetActive() && client_ && controls_.Windows().empty()) client_->SetFocus();
     e.Skip();
   });
 }
@@ -304,7 +308,7 @@ void FrameWindow::ShowFrame(bool shown) {
   Show(shown);
   if (shown) {
     Raise();
-    client_->SetFocus();
+    if (controls_.Windows().empty()) client_->SetFocus();
   }
 }
 
