@@ -61,6 +61,8 @@ Bitmap Make(int id) {
       return MakeMenuPicture(MenuItem::SongChoice);
     case 40:
       return MakeGameIcon();
+    case 41:
+      return MakeBuilderIcon();
     default:
       if (id >= 18 && id <= 29) return MakeEditorLabel(kLabels[id - 18]);
       return Bitmap();

@@ -12,6 +12,7 @@
 //   18..29 editor labels Sp, Tür, T1, A1, T2, A2, ... T5, A5 (16 x 16)
 //   31..35 menu pictures (200 x 32)
 //   40     the game's icon (32 x 32)
+//   41     the pack builder's icon (32 x 32)
 
 #include "render/bitmap.h"
 

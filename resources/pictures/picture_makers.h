@@ -19,6 +19,7 @@ Bitmap MakeEditorLabel(std::string_view text);  // 16 x 16
 enum class MenuItem { Animation, Music, Sound, SmoothMovement, SongChoice };
 Bitmap MakeMenuPicture(MenuItem item);  // 200 x 32
 
-Bitmap MakeGameIcon();  // 32 x 32
+Bitmap MakeGameIcon();     // 32 x 32
+Bitmap MakeBuilderIcon();  // 32 x 32
 
 }  // namespace lorvix::resources
