@@ -31,8 +31,8 @@ void TMyWindow::ShowAbout() {
   Platform.MessageBox(
       "QX WENDREL ist ein Zusatzprogramm für QX Lorvix (Version >= 1.2) mit dem Sie eigene "
       "Spielwelten erstellen können.\n\n"
-      "Ziehen Sie bis zu 100 Spielebenen (.sda) aus dem Dateimanager in die Liste, geben Sie "
-      "drei Textzeilen ein und speichern Sie alles als Extra-Spielwelt (.sde).\n\n"
+      "Ziehen Sie bis zu 100 Spielebenen (.sda) aus dem Dateimanager in die Liste,\n"
+      "geben Sie drei Textzeilen ein und speichern Sie alles als Extra-Spielwelt (.sde).\n\n"
       "Programm, Bilder und Texte: das Lorvix-Team.",
       "Über QX WENDREL V1.0 für Windows 95/98/NT", platform::Icon::Information,
       platform::Buttons::Ok);
