@@ -30,8 +30,6 @@ TEST_F(BuilderTest, TheFrameShowsEveryControlInsideItsClientWithTheHelpMenuLast)
     EXPECT_TRUE(Inside(c.rect, spec.clientWidth - 10, spec.clientHeight - 10)) << c.id;
   EXPECT_LE(PROGRESS_LEFT + PROGRESS_STEP * ENTRY_SLOTS, spec.clientWidth - 10);
   EXPECT_LT(PROGRESS_BOTTOM, spec.clientHeight - 10);
-  EXPECT_EQ(Shown().Text(TEXT_LINES[0]), "Textzeile 1");
-  EXPECT_EQ(Shown().Text(PROGRESS_LABEL), "Status :");
 }
 
 TEST_F(BuilderTest, TheBarIsThreePixelsAtRestAndReachesX409AfterAFullSave) {

@@ -16,7 +16,8 @@ class LevelList : public BuilderTest {
  protected:
   // Fills the first `count` slots with distinct paths.
   void Fill(int count) {
-    for (int slot = 0; slot < count; ++slot) Window().Entries[slot] = "/l/" + std::to_string(slot) + ".sda";
+    for (int slot = 0; slot < count; ++slot)
+      Window().Entries[slot] = "/l/" + std::to_string(slot) + ".sda";
     Window().RefreshList();
   }
 };
