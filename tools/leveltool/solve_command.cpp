@@ -36,6 +36,7 @@ int RunSolve(Args args, std::ostream& out, std::ostream& err) {
     case solver::SolveStatus::Solved: out << result.keys << '\n' << "moves " << result.moves << '\n'; break;
     case solver::SolveStatus::Unsolvable: out << "unsolvable\n"; break;
     case solver::SolveStatus::GaveUp: out << "gave up after " << result.states << " states\n"; break;
+    case solver::SolveStatus::Cancelled: out << "cancelled\n"; break;
     case solver::SolveStatus::InvalidLevel:
       err << "leveltool solve: Level kann nicht durchsucht werden: " << result.problem << '\n';
       return EXIT_BAD_INPUT;

@@ -1,38 +1,40 @@
 #include "tools/solver/block_reach.h"
 
-#include <vector>
-
 #include "game/direction.h"
 #include "tools/solver/level_doors.h"
 
 namespace lorvix::solver {
 namespace {
 
-// A door square can turn into floor, so it may hold a block or the figure.
-CellFlags DoorCells(const LevelRecord& level) {
-  CellFlags doors{};
-  for (const LevelDoor& door : DoorsOf(level)) doors[door.cell] = true;
-  return doors;
-}
-
-// Squares a block can be pushed or slide onto: floor, sockets and water,
-// blocks (which may move away) and doors (which may open).
-bool CanTakeBlock(int32_t code, bool door) {
-  return door || code == TILE_FLOOR || code == TILE_TARGET || code == TILE_WATER || IsBlock(code);
-}
-
-// Squares the figure may ever stand on to push.
-bool CanHoldFigure(const TileGrid& board, const CellFlags& doors, Spot s) {
-  if (!OnBoard(s)) return false;
-  const int cell = CellIndex(static_cast<int>(s.col), static_cast<int>(s.row));
-  const int32_t code = board[cell];
-  return doors[cell] || IsWalkable(code) || IsTeleporter(code) || IsBlock(code);
-}
-
 // Right and left, up and down are the pairs 1-2 and 3-4.
 int Opposite(int dir) { return dir % 2 == 1 ? dir + 1 : dir - 1; }
 
+bool Flag(const CellFlags& flags, Spot s) {
+  return OnBoard(s) && flags[CellIndex(static_cast<int>(s.col), static_cast<int>(s.row))];
+}
+
 }  // namespace
+
+// The figure may also stand on its start square whatever code it holds, and
+// push from there.
+LevelSquares::LevelSquares(const LevelRecord& level) {
+  for (const LevelDoor& door : DoorsOf(level)) doors[door.cell] = true;
+  for (int cell = 0; cell < BOARD_CELLS; ++cell) {
+    const int32_t code = level.Board[cell];
+    blockMayEnter[cell] =
+        doors[cell] || code == TILE_FLOOR || code == TILE_TARGET || code == TILE_WATER || IsBlock(code);
+    figureMayStand[cell] = doors[cell] || IsWalkable(code) || IsTeleporter(code) || IsBlock(code);
+  }
+  if (OnBoard(level.Start)) figureMayStand[CellIndex(level.Start.col, level.Start.row)] = true;
+}
+
+std::vector<int> PadPartners(const TileGrid& board, int cell) {
+  std::vector<int> partners;
+  if (!IsTeleporter(board[cell])) return partners;
+  for (int other = 0; other < BOARD_CELLS; ++other)
+    if (other != cell && board[other] == board[cell]) partners.push_back(other);
+  return partners;
+}
 
 // A block moves one square at a time in some direction, or comes out beside
 // a partner pad when it enters a teleporter. Pushing needs the figure
@@ -40,16 +42,16 @@ int Opposite(int dir) { return dir % 2 == 1 ? dir + 1 : dir - 1; }
 // level that condition is dropped. Blocks of all kinds share one answer.
 CellFlags SquaresBlocksCanReach(const LevelRecord& level) {
   const TileGrid& board = level.Board;
-  const CellFlags doors = DoorCells(level);
+  const LevelSquares squares(level);
   bool sliders = false;
   for (int32_t code : board) sliders = sliders || code == TILE_SLIDER || code == TILE_SLIDER_ON_TARGET;
 
   CellFlags reach{};
   std::vector<int> work;
   auto add = [&](Spot s) {
-    if (!OnBoard(s)) return;
+    if (!Flag(squares.blockMayEnter, s)) return;
     const int cell = CellIndex(static_cast<int>(s.col), static_cast<int>(s.row));
-    if (reach[cell] || !CanTakeBlock(board[cell], doors[cell])) return;
+    if (reach[cell]) return;
     reach[cell] = true;
     work.push_back(cell);
   };
@@ -60,15 +62,12 @@ CellFlags SquaresBlocksCanReach(const LevelRecord& level) {
     const Spot from = SpotOfCell(work.back());
     work.pop_back();
     for (int dir = DIR_RIGHT; dir <= DIR_DOWN; ++dir) {
-      if (!sliders && !CanHoldFigure(board, doors, Step(from, Opposite(dir)))) continue;
+      if (!sliders && !Flag(squares.figureMayStand, Step(from, Opposite(dir)))) continue;
       const Spot ahead = Step(from, dir);
-      const int32_t aheadCode = CodeAt(board, ahead);
-      if (!IsTeleporter(aheadCode)) {
-        add(ahead);
-        continue;
-      }
-      for (int cell = 0; cell < BOARD_CELLS; ++cell)
-        if (board[cell] == aheadCode && SpotOfCell(cell) != ahead) add(Step(SpotOfCell(cell), dir));
+      if (!OnBoard(ahead)) continue;
+      const int aheadCell = CellIndex(static_cast<int>(ahead.col), static_cast<int>(ahead.row));
+      add(ahead);
+      for (int partner : PadPartners(board, aheadCell)) add(Step(SpotOfCell(partner), dir));
     }
   }
   return reach;

@@ -1,10 +1,11 @@
 #pragma once
-// Which squares a crate, slider or plug can ever occupy. The answer is
-// generous (it may name squares no block ever reaches) but never misses
-// one, so every other square keeps its starting code for the whole level
-// and need not be part of a search state.
+// What the squares of a level can ever hold, worked out once before a
+// search from the level's starting codes. The answers are generous (they
+// may name squares that never take a block or the figure) but never miss
+// one: every other square keeps its starting code for the whole level.
 
 #include <array>
+#include <vector>
 
 #include "levels/level_files.h"
 
@@ -12,6 +13,19 @@ namespace lorvix::solver {
 
 using CellFlags = std::array<bool, BOARD_CELLS>;
 
+struct LevelSquares {
+  explicit LevelSquares(const LevelRecord& level);
+
+  CellFlags doors{};           // door squares in use: they may open
+  CellFlags blockMayEnter{};   // floor, sockets, water, blocks (which may move away) and doors
+  CellFlags figureMayStand{};  // the start, walkable squares, pads, blocks and doors
+};
+
+// The squares that start with the same teleporter code as `cell`, other
+// than `cell` itself, in board order; none for any other square.
+std::vector<int> PadPartners(const TileGrid& board, int cell);
+
+// The squares a crate, slider or plug may ever occupy.
 CellFlags SquaresBlocksCanReach(const LevelRecord& level);
 
 }  // namespace lorvix::solver

@@ -66,6 +66,7 @@ void CheckSolvable(const LevelRecord& level, const LevelCheckOptions& options, L
     case SolveStatus::GaveUp:
       report.faults.push_back("no solution found: gave up after " + std::to_string(report.solution.states) + " states");
       break;
+    case SolveStatus::Cancelled: report.faults.push_back("search cancelled"); break;
     case SolveStatus::InvalidLevel: report.faults.push_back("cannot be searched: " + report.solution.problem); break;
   }
 }

@@ -23,7 +23,7 @@ MoveRunner::MoveRunner(const LevelRecord& level) {
 
 // The game waits for the figure's glide to end before it takes the next
 // key, so every key starts with the figure at rest.
-MoveOutcome MoveRunner::Run(const Position& position, int key) {
+void MoveRunner::Load(const Position& position) {
   GameState& s = scratch_;
   s.Board = position.board;
   s.PlayerCol = position.figureCell / BOARD_ROWS;
@@ -35,7 +35,11 @@ MoveOutcome MoveRunner::Run(const Position& position, int key) {
   s.Sliding = false;
   s.MoveCount = 0;
   host_.solved = false;
+}
 
+MoveOutcome MoveRunner::Run(const Position& position, int key) {
+  Load(position);
+  GameState& s = scratch_;
   TryMove(s, key, host_);
   MoveOutcome outcome;
   for (int steps = 0; s.Sliding; ++steps) {
@@ -48,6 +52,15 @@ MoveOutcome MoveRunner::Run(const Position& position, int key) {
   outcome.counted = s.MoveCount > 0;
   outcome.solved = host_.solved;
   return outcome;
+}
+
+bool MoveRunner::Settled(const Position& position) {
+  Load(position);
+  CheckSquares(scratch_, host_);
+  return scratch_.Board == position.board &&
+         std::equal(position.savedTiles.begin(), position.savedTiles.begin() + KEY_PAIRS,
+                    scratch_.SavedDoorTiles.begin()) &&
+         scratch_.SavedExitDoorTile == position.savedTiles[EXIT_DOOR_SLOT];
 }
 
 }  // namespace lorvix::solver

@@ -35,7 +35,15 @@ class MoveRunner {
   MoveOutcome Run(const Position& position, int key);
   const GameState& Result() const { return scratch_; }
 
+  // Whether the checks that follow every move leave the position as it is.
+  // On such a board walking changes nothing but the figure's square; only
+  // the very first key of a level, or doors that share a square, can make
+  // the checks change a board.
+  bool Settled(const Position& position);
+
  private:
+  void Load(const Position& position);
+
   struct Host : GameHost {
     bool solved = false;
     void LevelSolved() override { solved = true; }

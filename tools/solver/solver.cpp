@@ -6,6 +6,9 @@
 #include <optional>
 #include <vector>
 
+#include "tools/solver/bucket_queue.h"
+#include "tools/solver/figure_walk.h"
+#include "tools/solver/lower_bound.h"
 #include "tools/solver/move_runner.h"
 #include "tools/solver/state_layout.h"
 #include "tools/solver/state_store.h"
@@ -13,10 +16,18 @@
 namespace lorvix::solver {
 namespace {
 
-// The link of a state names the key (its index in ARROW_KEYS) that led to
-// it, with this bit set when that key press did not count.
-inline constexpr uint8_t FREE_KEY = 0x4;
-inline constexpr uint8_t KEY_MASK = 0x3;
+// Positions searched between two looks at the cancel flag, a few
+// milliseconds at most.
+inline constexpr size_t REPORT_EVERY = 256;
+
+inline constexpr uint32_t NO_GOAL = UINT32_MAX;
+inline constexpr int WALK_ONLY = -1;
+
+// How a state was reached from its parent: the square the figure walked to
+// and the key pressed there.
+uint16_t Link(int cell, int key) { return static_cast<uint16_t>(cell * 4 + key); }
+int LinkCell(uint16_t link) { return link / 4; }
+int LinkKey(uint16_t link) { return link % 4; }
 
 std::array<int32_t, DOOR_SLOTS> SavedTilesOf(const GameState& s) {
   std::array<int32_t, DOOR_SLOTS> saved{};
@@ -25,123 +36,142 @@ std::array<int32_t, DOOR_SLOTS> SavedTilesOf(const GameState& s) {
   return saved;
 }
 
-// Breadth-first search by layers of equal move count. The store's order is
-// the queue: a layer is the range of states added while the layer before
-// was expanded. States reached by a key press that did not count belong to
-// the layer being expanded; they wait in a small queue of their own and
-// carry FREE_KEY in their link, which is how the next layer's range knows
-// to skip them.
-class BreadthFirstSearch {
+// A best-first search (A*) over the positions between the figure's walks:
+// the start, and every position right after a move that changed the
+// board. From each one the figure's walks are searched breadth first, and
+// every push at the end of a walk leads to a new position, at the cost of
+// the walk and the push. The lower bounds of LowerBound never overestimate,
+// so the first solution whose moves no open position can beat has the
+// fewest moves.
+//
+// Where the checks after a move would change the board (before the first
+// key of a level, or with doors that share a square) walking is not free of
+// side effects, and the four keys are played one by one instead.
+class PushSearch {
  public:
-  BreadthFirstSearch(const LevelRecord& level, const SolveOptions& options)
-      : layout_(level), runner_(level), store_(layout_.Words()), limit_(options.stateLimit),
-        successors_(ARROW_KEYS.size() * layout_.Words()), current_(layout_.Start()) {}
+  PushSearch(const LevelRecord& level, const SolveOptions& options)
+      : layout_(level), runner_(level), walk_(level), bound_(level), store_(layout_.Words()), options_(options),
+        next_(layout_.Words()), current_(layout_.Start()),
+        exitCell_(OnBoard(level.Exit) ? CellIndex(level.Exit.col, level.Exit.row) : -1) {}
 
   SolveResult Run() {
-    const auto began = std::chrono::steady_clock::now();
     SolveResult result;
-    result.status = SearchLayers();
+    result.status = Search();
     if (result.status == SolveStatus::Solved) WriteSolution(result);
     if (result.status == SolveStatus::InvalidLevel) result.problem = problem_;
     result.states = store_.Size();
-    result.memoryBytes = store_.BytesUsed();
-    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+    result.explored = explored_;
+    result.memoryBytes = store_.BytesUsed() + queue_.BytesUsed();
+    result.seconds = Seconds();
     return result;
   }
 
  private:
-  enum class Expansion { Continue, Solved, Full, Broken };
+  struct Goal {
+    uint32_t cost = NO_GOAL;
+    uint32_t parent = 0;
+    int cell = 0;
+    int key = WALK_ONLY;
+  };
 
-  SolveStatus SearchLayers() {
+  double Seconds() const {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
+  }
+
+  SolveStatus Search() {
     const Position& start = layout_.Start();
-    if (const int bad = layout_.Pack(start, successors_.data()); bad >= 0) {
+    if (const int bad = layout_.Pack(start, next_.data()); bad >= 0) {
       Complain(start.board, bad);
       return SolveStatus::InvalidLevel;
     }
-    store_.Insert(successors_.data(), StateStore::NO_PARENT, 0);
+    const uint16_t estimate = bound_.Estimate(start.board, start.figureCell);
+    store_.Insert(next_.data(), {StateStore::NO_PARENT, 0, 0, estimate});
+    if (estimate == LowerBound::HOPELESS) return SolveStatus::Unsolvable;
+    queue_.Push(estimate, 0);
 
-    size_t layerBegin = 0;
-    layerEnd_ = 1;
-    for (;;) {
-      for (size_t i = layerBegin; i < layerEnd_; ++i) {
-        if (store_.Move(static_cast<uint32_t>(i)) & FREE_KEY) continue;
-        if (const auto status = StatusOf(Expand(static_cast<uint32_t>(i)))) return *status;
-      }
-      for (size_t q = 0; q < freeQueue_.size(); ++q)
-        if (const auto status = StatusOf(Expand(freeQueue_[q]))) return *status;
-      freeQueue_.clear();
-      if (store_.Size() == layerEnd_) return SolveStatus::Unsolvable;
-      layerBegin = layerEnd_;
-      layerEnd_ = store_.Size();
+    while (!queue_.Empty()) {
+      const uint32_t priority = queue_.LowestPriority();
+      if (priority >= goal_.cost) break;
+      const uint32_t index = queue_.Pop();
+      const StateStore::Node node = store_.At(index);
+      if (node.cost + node.estimate != priority) continue;  // reached more cheaply since
+      if (++explored_ % REPORT_EVERY == 0 && Report(priority)) return SolveStatus::Cancelled;
+      if (const auto status = Expand(index, node.cost)) return *status;
     }
+    return goal_.cost != NO_GOAL ? SolveStatus::Solved : SolveStatus::Unsolvable;
   }
 
-  static std::optional<SolveStatus> StatusOf(Expansion e) {
-    switch (e) {
-      case Expansion::Continue: return std::nullopt;
-      case Expansion::Solved: return SolveStatus::Solved;
-      case Expansion::Full: return SolveStatus::GaveUp;
-      case Expansion::Broken: return SolveStatus::InvalidLevel;
+  // Tells the watching thread how far the search is; true when it asks the
+  // search to stop.
+  bool Report(uint32_t lowerBound) {
+    if (SolveProgress* progress = options_.progress) {
+      progress->explored.store(explored_, std::memory_order_relaxed);
+      progress->stored.store(store_.Size(), std::memory_order_relaxed);
+      progress->lowerBound.store(static_cast<int>(lowerBound), std::memory_order_relaxed);
+      progress->seconds.store(Seconds(), std::memory_order_relaxed);
     }
+    return options_.cancel != nullptr && options_.cancel->load(std::memory_order_relaxed);
+  }
+
+  std::optional<SolveStatus> Expand(uint32_t index, uint32_t cost) {
+    const uint64_t* from = store_.State(index);
+    layout_.Unpack(from, current_);
+    const int figure = current_.figureCell;
+    if (figure == exitCell_ || !runner_.Settled(current_)) {
+      for (int key = 0; key < static_cast<int>(ARROW_KEYS.size()); ++key)
+        if (const auto status = Play(index, from, figure, key, cost, false)) return status;
+      return std::nullopt;
+    }
+    walk_.Run(current_.board, figure);
+    if (const uint16_t walk = walk_.ExitWalk(); walk != FigureWalk::UNREACHED)
+      OfferGoal(cost + walk, index, exitCell_, WALK_ONLY);
+    for (const FigureWalk::Push& push : walk_.Pushes())
+      if (const auto status = Play(index, from, push.cell, push.key, cost + push.walk, true)) return status;
     return std::nullopt;
   }
 
-  // Plays the four keys on state `index`. Keys that change nothing are
-  // dropped here; a changed position already met is dropped by the store.
-  // All successors are packed and their table slots fetched before the
-  // first is looked up, so that the cache misses overlap.
-  //
-  // The first key that solves the level ends the search: every state of a
-  // layer has the same count, and a key that does not count can only solve
-  // from a state whose figure already stands on the exit, which was itself
-  // a solution when it was reached. The start is the one exception, so a
-  // key that solves without counting wins over one that counts.
-  Expansion Expand(uint32_t index) {
-    const uint64_t* from = store_.State(index);
-    layout_.Unpack(from, current_);
-    const size_t words = layout_.Words();
-    int count = 0;
-    bool solved = false;
-    for (uint8_t k = 0; k < ARROW_KEYS.size(); ++k) {
-      const MoveOutcome outcome = runner_.Run(current_, ARROW_KEYS[k]);
-      if (outcome.endless) continue;
-      const uint8_t move = outcome.counted ? k : static_cast<uint8_t>(k | FREE_KEY);
-      if (outcome.solved) {
-        goalParent_ = index;
-        if (!solved || !outcome.counted) goalMove_ = move;
-        if (!outcome.counted) return Expansion::Solved;
-        solved = true;
-        continue;
-      }
-      const GameState& r = runner_.Result();
-      uint64_t* next = &successors_[count * words];
-      const int bad = layout_.Repack(current_, from, r.Board, CellIndex(r.PlayerCol, r.PlayerRow),
-                                     SavedTilesOf(r), next);
-      if (bad >= 0) {
-        Complain(r.Board, bad);
-        return Expansion::Broken;
-      }
-      if (std::memcmp(next, from, sizeof(uint64_t) * words) == 0) continue;
-      hashes_[count] = store_.Hash(next);
-      store_.Prefetch(hashes_[count]);
-      moves_[count] = move;
-      ++count;
+  // Plays the key with the figure on `cell` of the current position, which
+  // took `cost` moves to reach. Only a move that changes the board leads
+  // anywhere new when the figure's walks are searched separately.
+  std::optional<SolveStatus> Play(uint32_t index, const uint64_t* from, int cell, int key, uint32_t cost,
+                                  bool boardMustChange) {
+    const int figure = current_.figureCell;
+    current_.figureCell = cell;
+    const MoveOutcome outcome = runner_.Run(current_, ARROW_KEYS[key]);
+    current_.figureCell = figure;
+    if (outcome.endless) return std::nullopt;
+    cost += outcome.counted ? 1 : 0;
+    if (outcome.solved) {
+      OfferGoal(cost, index, cell, key);
+      return std::nullopt;
     }
-    if (solved) return Expansion::Solved;
 
-    for (int j = 0; j < count; ++j) {
-      const uint8_t move = moves_[j];
-      const StateStore::Found found = store_.Insert(&successors_[j * words], hashes_[j], index, move);
-      if (move & FREE_KEY) {
-        // A state first met one counted move further on is really in this
-        // layer: link it to this state instead.
-        const bool laterLayer = found.index >= layerEnd_ && !(store_.Move(found.index) & FREE_KEY);
-        if (!found.added && laterLayer) store_.Relink(found.index, index, move);
-        if (found.added || laterLayer) freeQueue_.push_back(found.index);
-      }
-      if (store_.Size() >= limit_) return Expansion::Full;
+    const GameState& r = runner_.Result();
+    const int landed = CellIndex(r.PlayerCol, r.PlayerRow);
+    if (const int bad = layout_.Repack(current_, from, r.Board, landed, SavedTilesOf(r), next_.data()); bad >= 0) {
+      Complain(r.Board, bad);
+      return SolveStatus::InvalidLevel;
     }
-    return Expansion::Continue;
+    if (boardMustChange ? layout_.SameBoard(next_.data(), from)
+                        : std::memcmp(next_.data(), from, sizeof(uint64_t) * next_.size()) == 0)
+      return std::nullopt;
+    const uint16_t estimate = bound_.Estimate(r.Board, landed);
+    if (estimate == LowerBound::HOPELESS || cost + estimate >= goal_.cost) return std::nullopt;
+
+    const StateStore::Node node{index, cost, Link(cell, key), estimate};
+    const StateStore::Found found = store_.Insert(next_.data(), node);
+    if (!found.added) {
+      StateStore::Node& known = store_.At(found.index);
+      if (cost >= known.cost) return std::nullopt;
+      known = node;
+    }
+    queue_.Push(cost + estimate, found.index);
+    if (store_.Size() >= options_.stateLimit) return SolveStatus::GaveUp;
+    return std::nullopt;
+  }
+
+  void OfferGoal(uint32_t cost, uint32_t parent, int cell, int key) {
+    if (cost < goal_.cost) goal_ = {cost, parent, cell, key};
   }
 
   void Complain(const TileGrid& board, int bad) {
@@ -150,29 +180,43 @@ class BreadthFirstSearch {
                                  : "unexpected saved door code";
   }
 
-  void WriteSolution(SolveResult& result) const {
-    std::vector<uint8_t> moves{goalMove_};
-    for (uint32_t i = goalParent_; store_.Parent(i) != StateStore::NO_PARENT; i = store_.Parent(i))
-      moves.push_back(store_.Move(i));
-    std::reverse(moves.begin(), moves.end());
-    for (uint8_t move : moves) {
-      result.keys += ARROW_LETTERS[move & KEY_MASK];
-      if (!(move & FREE_KEY)) ++result.moves;
+  // The keys from the parent state: the walk to `cell`, then the key.
+  std::string Letters(uint32_t parent, int cell, int key) {
+    layout_.Unpack(store_.State(parent), current_);
+    std::string letters;
+    if (cell != current_.figureCell) {
+      walk_.Run(current_.board, current_.figureCell);
+      letters = walk_.WalkTo(cell);
     }
+    if (key != WALK_ONLY) letters += ARROW_LETTERS[key];
+    return letters;
   }
 
+  void WriteSolution(SolveResult& result) {
+    std::vector<uint32_t> chain;
+    for (uint32_t i = goal_.parent; i != StateStore::NO_PARENT; i = store_.At(i).parent) chain.push_back(i);
+    std::reverse(chain.begin(), chain.end());
+    for (size_t j = 0; j + 1 < chain.size(); ++j) {
+      const uint16_t link = store_.At(chain[j + 1]).link;
+      result.keys += Letters(chain[j], LinkCell(link), LinkKey(link));
+    }
+    result.keys += Letters(goal_.parent, goal_.cell, goal_.key);
+    result.moves = static_cast<int>(goal_.cost);
+  }
+
+  const std::chrono::steady_clock::time_point began_ = std::chrono::steady_clock::now();
   StateLayout layout_;
   MoveRunner runner_;
+  FigureWalk walk_;
+  LowerBound bound_;
   StateStore store_;
-  size_t limit_;
-  std::vector<uint64_t> successors_;
-  std::array<uint32_t, ARROW_KEYS.size()> hashes_{};
-  std::array<uint8_t, ARROW_KEYS.size()> moves_{};
+  BucketQueue queue_;
+  const SolveOptions& options_;
+  std::vector<uint64_t> next_;
   Position current_;
-  std::vector<uint32_t> freeQueue_;
-  size_t layerEnd_ = 0;
-  uint32_t goalParent_ = 0;
-  uint8_t goalMove_ = 0;
+  int exitCell_;
+  Goal goal_;
+  size_t explored_ = 0;
   std::string problem_;
 };
 
@@ -185,7 +229,7 @@ SolveResult Solve(const LevelRecord& level, const SolveOptions& options) {
     result.problem = "start square outside the board";
     return result;
   }
-  return BreadthFirstSearch(level, options).Run();
+  return PushSearch(level, options).Run();
 }
 
 size_t MemoryForecast(const LevelRecord& level, size_t states) {

@@ -170,6 +170,12 @@ int StateLayout::Repack(const Position& from, const uint64_t* fromWords, const T
   return -1;
 }
 
+bool StateLayout::SameBoard(const uint64_t* a, const uint64_t* b) const {
+  constexpr uint64_t FIGURE_MASK = (uint64_t{1} << FIGURE_BITS) - 1;
+  if ((a[0] | FIGURE_MASK) != (b[0] | FIGURE_MASK)) return false;
+  return std::equal(a + 1, a + words_, b + 1);
+}
+
 void StateLayout::Unpack(const uint64_t* in, Position& out) const {
   out.figureCell = static_cast<int>(in[0] & ((1u << FIGURE_BITS) - 1));
   for (const Field& f : cellFields_) {

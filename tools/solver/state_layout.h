@@ -46,6 +46,8 @@ class StateLayout {
   // square that the layout holds constant is unexpected too.
   int Repack(const Position& from, const uint64_t* fromWords, const TileGrid& board, int figureCell,
              const std::array<int32_t, DOOR_SLOTS>& savedTiles, uint64_t* out) const;
+  // Whether two packed positions differ in the figure's square at most.
+  bool SameBoard(const uint64_t* a, const uint64_t* b) const;
   // Writes the varying squares, the figure and the tracked slots into `out`,
   // whose other squares must already hold the start position's codes.
   void Unpack(const uint64_t* in, Position& out) const;

@@ -16,7 +16,7 @@ size_t TableSlotsFor(size_t states) {
   return slots;
 }
 
-size_t BytesPerState(int words) { return sizeof(uint64_t) * words + sizeof(uint32_t) + sizeof(uint8_t); }
+size_t BytesPerState(int words) { return sizeof(uint64_t) * words + sizeof(StateStore::Node); }
 
 }  // namespace
 
@@ -35,7 +35,7 @@ uint32_t StateStore::Hash(const uint64_t* state) const {
   return static_cast<uint32_t>(h >> 32);
 }
 
-StateStore::Found StateStore::Insert(const uint64_t* state, uint32_t hash, uint32_t parent, uint8_t move) {
+StateStore::Found StateStore::Insert(const uint64_t* state, uint32_t hash, const Node& node) {
   const uint64_t tag = uint64_t{hash} << 32;
   size_t slot = hash & mask_;
   for (;; slot = (slot + 1) & mask_) {
@@ -50,27 +50,19 @@ StateStore::Found StateStore::Insert(const uint64_t* state, uint32_t hash, uint3
   if ((index & CHUNK_MASK) == 0) AddChunk();
   Chunk& chunk = chunks_.back();
   std::memcpy(chunk.words + size_t{index & CHUNK_MASK} * words_, state, sizeof(uint64_t) * words_);
-  chunk.parents[index & CHUNK_MASK] = parent;
-  chunk.moves[index & CHUNK_MASK] = move;
+  chunk.nodes[index & CHUNK_MASK] = node;
   slots_[slot] = tag | (uint64_t{index} + 1);
   ++size_;
   if (TooFull(size_, mask_ + 1)) Grow();
   return {index, true};
 }
 
-void StateStore::Relink(uint32_t index, uint32_t parent, uint8_t move) {
-  Chunk& chunk = chunks_[index >> CHUNK_BITS];
-  chunk.parents[index & CHUNK_MASK] = parent;
-  chunk.moves[index & CHUNK_MASK] = move;
-}
-
-// One buffer per chunk holds its words, then its links, then its moves.
+// One buffer per chunk holds its words, then its nodes.
 void StateStore::AddChunk() {
   Chunk chunk;
   chunk.memory = LargeBuffer(size_t{CHUNK_STATES} * BytesPerState(words_));
   chunk.words = chunk.memory.As<uint64_t>();
-  chunk.parents = reinterpret_cast<uint32_t*>(chunk.words + size_t{CHUNK_STATES} * words_);
-  chunk.moves = reinterpret_cast<uint8_t*>(chunk.parents + CHUNK_STATES);
+  chunk.nodes = reinterpret_cast<Node*>(chunk.words + size_t{CHUNK_STATES} * words_);
   chunks_.push_back(std::move(chunk));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// Every state a search has met, each once, with the link to the state it
-// was first reached from. States live in large chunks of flat arrays (no
+// Every state a search has met, each once, with what the search knows about
+// it: the fewest moves found so far to reach it and the state they come
+// from. States live in large chunks of flat arrays (no
 // allocation per state, no copying as the store grows); an open-addressing
 // hash table of 64-bit slots finds them. A slot holds the state's 32-bit
 // hash beside its number, so the table can grow without hashing again and
@@ -22,6 +23,13 @@ class StateStore {
  public:
   static constexpr uint32_t NO_PARENT = UINT32_MAX;
 
+  struct Node {
+    uint32_t parent = NO_PARENT;
+    uint32_t cost = 0;      // fewest counted moves found to reach the state
+    uint16_t link = 0;      // how the search got here from the parent
+    uint16_t estimate = 0;  // lower bound on the moves still to come
+  };
+
   explicit StateStore(int words);
   StateStore(const StateStore&) = delete;
   StateStore& operator=(const StateStore&) = delete;
@@ -33,20 +41,18 @@ class StateStore {
     uint32_t index;
     bool added;
   };
-  // Adds a state of Words() words with its link unless it is already there.
-  Found Insert(const uint64_t* state, uint32_t hash, uint32_t parent, uint8_t move);
-  Found Insert(const uint64_t* state, uint32_t parent, uint8_t move) {
-    return Insert(state, Hash(state), parent, move);
-  }
+  // Adds a state of Words() words unless it is already there; a new state's
+  // node is `node`.
+  Found Insert(const uint64_t* state, uint32_t hash, const Node& node);
+  Found Insert(const uint64_t* state, const Node& node) { return Insert(state, Hash(state), node); }
 
   size_t Size() const { return size_; }
   int Words() const { return words_; }
   const uint64_t* State(uint32_t index) const {
     return chunks_[index >> CHUNK_BITS].words + size_t{index & CHUNK_MASK} * words_;
   }
-  uint32_t Parent(uint32_t index) const { return chunks_[index >> CHUNK_BITS].parents[index & CHUNK_MASK]; }
-  uint8_t Move(uint32_t index) const { return chunks_[index >> CHUNK_BITS].moves[index & CHUNK_MASK]; }
-  void Relink(uint32_t index, uint32_t parent, uint8_t move);
+  Node& At(uint32_t index) { return chunks_[index >> CHUNK_BITS].nodes[index & CHUNK_MASK]; }
+  const Node& At(uint32_t index) const { return chunks_[index >> CHUNK_BITS].nodes[index & CHUNK_MASK]; }
 
   // Memory the stored states and the table take now, and a forecast for
   // `states` states.
@@ -61,8 +67,7 @@ class StateStore {
   struct Chunk {
     LargeBuffer memory;
     uint64_t* words;
-    uint32_t* parents;
-    uint8_t* moves;
+    Node* nodes;
   };
 
   void AddChunk();
