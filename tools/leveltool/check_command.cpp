@@ -16,6 +16,8 @@
 // failed.
 
 #include <cstdio>
+#include <sstream>
+#include <vector>
 
 #include "tools/leveltool/solve_arguments.h"
 #include "tools/solver/level_check.h"
@@ -67,15 +69,25 @@ int RunCheck(Args args, std::ostream& out, std::ostream& err) {
   options.solveLimit = parsed.stateLimit;
   options.closedDoorLimit = parsed.closedDoorLimit;
 
+  // Every level that can be read is checked; reading stops at the first
+  // that cannot, which is reported after the others.
   LevelRecord level;
   int32_t count = 0;
   if (!ReadLevelArgument("check", parsed.path, 1, level, count, err)) return EXIT_BAD_INPUT;
+  std::vector<LevelRecord> levels{level};
+  std::ostringstream readError;
+  while (static_cast<int32_t>(levels.size()) < count &&
+         ReadLevelArgument("check", parsed.path, static_cast<int>(levels.size()) + 1, level, count, readError))
+    levels.push_back(level);
+
   int failed = 0;
-  for (int number = 1; number <= count; ++number) {
-    if (number > 1 && !ReadLevelArgument("check", parsed.path, number, level, count, err)) return EXIT_BAD_INPUT;
-    const solver::LevelReport report = solver::CheckLevel(level, options);
-    PrintReport(number, report, out);
+  solver::CheckLevels(levels, options, 0, [&](size_t index, const solver::LevelReport& report) {
+    PrintReport(static_cast<int>(index) + 1, report, out);
     failed += !report.Passed();
+  });
+  if (static_cast<int32_t>(levels.size()) < count) {
+    err << readError.str();
+    return EXIT_BAD_INPUT;
   }
   out << count << (count == 1 ? " level, " : " levels, ") << failed << " failed\n";
   return failed == 0 ? EXIT_OK : EXIT_FAILED;

@@ -1,6 +1,11 @@
 #include "tools/solver/level_check.h"
 
+#include <algorithm>
+#include <condition_variable>
 #include <map>
+#include <mutex>
+#include <optional>
+#include <thread>
 
 #include "tools/solver/exit_seal.h"
 
@@ -97,6 +102,42 @@ LevelReport CheckLevel(const LevelRecord& level, const LevelCheckOptions& option
   if (OnBoard(level.ExitDoor)) CheckExitNeedsDoor(level, options, report);
   CheckSolvable(level, options, report);
   return report;
+}
+
+// Workers take the next unchecked level until none is left. The calling
+// thread waits for the reports in order.
+void CheckLevels(const std::vector<LevelRecord>& levels, const LevelCheckOptions& options, unsigned threads,
+                 const std::function<void(size_t index, const LevelReport& report)>& done) {
+  if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
+  threads = static_cast<unsigned>(std::min<size_t>(threads, levels.size()));
+  std::vector<std::optional<LevelReport>> reports(levels.size());
+  std::mutex mutex;
+  std::condition_variable ready;
+  size_t next = 0;
+  auto work = [&] {
+    for (;;) {
+      size_t index = 0;
+      {
+        const std::lock_guard lock(mutex);
+        if (next == levels.size()) return;
+        index = next++;
+      }
+      LevelReport report = CheckLevel(levels[index], options);
+      const std::lock_guard lock(mutex);
+      reports[index] = std::move(report);
+      ready.notify_all();
+    }
+  };
+  std::vector<std::jthread> workers;
+  for (unsigned i = 0; i < threads; ++i) workers.emplace_back(work);
+  for (size_t index = 0; index < levels.size(); ++index) {
+    std::unique_lock lock(mutex);
+    ready.wait(lock, [&] { return reports[index].has_value(); });
+    const LevelReport report = std::move(*reports[index]);
+    reports[index].reset();
+    lock.unlock();
+    done(index, report);
+  }
 }
 
 }  // namespace lorvix::solver

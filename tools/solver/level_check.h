@@ -4,6 +4,7 @@
 // pairs, the exit cannot be reached while the door to the exit stays shut,
 // and the level can be solved (with the fewest moves it takes).
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,5 +40,11 @@ struct LevelReport {
 
 LevelContents ContentsOf(const LevelRecord& level);
 LevelReport CheckLevel(const LevelRecord& level, const LevelCheckOptions& options = {});
+
+// Checks the levels on up to `threads` threads (0: one per processor) and
+// hands each report to `done` on the calling thread, in the order of the
+// levels, as soon as it and every report before it are ready.
+void CheckLevels(const std::vector<LevelRecord>& levels, const LevelCheckOptions& options, unsigned threads,
+                 const std::function<void(size_t index, const LevelReport& report)>& done);
 
 }  // namespace lorvix::solver
