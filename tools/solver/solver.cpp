@@ -16,10 +16,6 @@
 namespace lorvix::solver {
 namespace {
 
-// Positions searched between two looks at the cancel flag, a few
-// milliseconds at most.
-inline constexpr size_t REPORT_EVERY = 256;
-
 inline constexpr uint32_t NO_GOAL = UINT32_MAX;
 inline constexpr int WALK_ONLY = -1;
 
@@ -95,7 +91,7 @@ class PushSearch {
       const uint32_t index = queue_.Pop();
       const StateStore::Node node = store_.At(index);
       if (node.cost + node.estimate != priority) continue;  // reached more cheaply since
-      if (++explored_ % REPORT_EVERY == 0 && Report(priority)) return SolveStatus::Cancelled;
+      if (++explored_ % REPORT_INTERVAL == 0 && Report(priority)) return SolveStatus::Cancelled;
       if (const auto status = Expand(index, node.cost)) return *status;
     }
     return goal_.cost != NO_GOAL ? SolveStatus::Solved : SolveStatus::Unsolvable;

@@ -8,7 +8,8 @@
 //
 // The search runs on the calling thread. Another thread may watch it
 // through SolveProgress and stop it with the cancel flag, which the search
-// looks at every few milliseconds.
+// looks at (and updates the progress) every REPORT_INTERVAL positions it
+// explores, a few milliseconds at most.
 
 #include <atomic>
 #include <cstddef>
@@ -20,6 +21,7 @@
 namespace lorvix::solver {
 
 inline constexpr size_t DEFAULT_STATE_LIMIT = 20'000'000;
+inline constexpr size_t REPORT_INTERVAL = 256;
 
 // Figures of a running search, for another thread to read.
 struct SolveProgress {

@@ -8,6 +8,7 @@
 #include "levels/level_files.h"
 #include "levels/tests/scratch_dir.h"
 #include "tools/leveltool/command.h"
+#include "tools/solver/solver.h"
 #include "tools/solver/tests/level_sketch.h"
 #include "tools/leveltool/tests/tool_run.h"
 
@@ -32,6 +33,27 @@ TEST(LeveltoolSolve, PrintsTheKeysAndTheMoveCount) {
   const ToolRun run = Leveltool({"solve", dir / "a.SDA", "1"});
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.out, "RRRDRRRRUR\nmoves 10\n");
+}
+
+// The tool prints what the solver library answers, and check agrees on
+// the number of moves.
+TEST(LeveltoolSolve, AnswersLikeTheSolverLibrary) {
+  const std::vector<LevelRecord> levels{
+      TenMoveLevel(),
+      SketchLevel({"#########", "#@s..1###", "#.......#", "#1..J##j#", "#######D#", "#######X#"}),
+      SketchLevel({"########", "#@p.w.o#", "#.p..c.#", "#...o..#", "####D###", "####X###"}),
+  };
+  ScratchDir dir;
+  ASSERT_TRUE(WriteExtraWorld(dir / "pack.sde", {}, levels));
+  const ToolRun check = Leveltool({"check", dir / "pack.sde"});
+  for (size_t i = 0; i < levels.size(); ++i) {
+    const solver::SolveResult expected = solver::Solve(levels[i]);
+    ASSERT_EQ(expected.status, solver::SolveStatus::Solved);
+    const ToolRun run = Leveltool({"solve", dir / "pack.sde", std::to_string(i + 1)});
+    EXPECT_EQ(run.out, expected.keys + "\nmoves " + std::to_string(expected.moves) + "\n");
+    EXPECT_NE(check.out.find("level " + std::to_string(i + 1) + ": ", 0), std::string::npos);
+    EXPECT_NE(check.out.find("; moves " + std::to_string(expected.moves) + "; "), std::string::npos);
+  }
 }
 
 TEST(LeveltoolSolve, TellsUnsolvableFromGivingUp) {

@@ -39,11 +39,11 @@ TEST(SolverAgainstReference, CraftedRooms) {
   const std::vector<std::pair<std::string, LevelRecord>> rooms{
       {"crates", SketchLevel({"#########", "#@.c.o..#", "#..c.o..#", "#.......#", "##D######", "##X"})},
       {"slider through pads into a key",
-       SketchLevel({"#########", "#@s.1#..#", "#...##1J#", "#j#######", "#.D", "#.X"})},
-      {"plugs and water", SketchLevel({"########", "#@p.w.o#", "#.p..c.#", "#......#", "####D###", "####X"})},
+       SketchLevel({"#########", "#@s..1###", "#.......#", "#1..J##j#", "#######D#", "#######X#"})},
+      {"plugs and water", SketchLevel({"########", "#@p.w.o#", "#.p..c.#", "#...o..#", "####D###", "####X###"})},
       {"crate that must sink", SketchLevel({"#######", "#w.c@.#", "#.....#", "###D###", "###X"})},
       {"key door on the way", SketchLevel({"########", "#@c.J..#", "#......#", "#####j##", "#####.D#", "######X"})},
-      {"figure through pads", SketchLevel({"#########", "#@.c.o#2#", "#1#####.#", "#######D#", "#######X"})},
+      {"figure through pads", SketchLevel({"#########", "#@.c.o#1#", "#1#####.#", "#######D#", "#######X"})},
       {"start is the exit", [] {
          LevelRecord level = SketchLevel({"#####", "#.X.#", "#####"});
          level.Start = level.Exit;

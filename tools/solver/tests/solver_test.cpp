@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "levels/play_session.h"
 #include "tools/solver/solver.h"
 #include "tools/solver/state_layout.h"
@@ -145,6 +147,49 @@ TEST(SolverSearch, GivesUpAtTheStateLimit) {
                                    options);
   EXPECT_EQ(result.status, SolveStatus::GaveUp);
   EXPECT_EQ(result.states, 5u);
+}
+
+// An open room with four crates takes far longer to solve than this test.
+LevelRecord SlowRoom() {
+  return SketchLevel({"####################",
+                      "#@.......#.........#",
+                      "#..c..c..#..c...o..#",
+                      "#...........#...o..#",
+                      "#..c.....#......o..#",
+                      "#........#......o..#",
+                      "#........#.........#",
+                      "##########D#########",
+                      "##########X#########"});
+}
+
+TEST(SolverSearch, StopsAtOnceWhenCancelledBeforeItStarts) {
+  const std::atomic<bool> cancel{true};
+  SolveOptions options;
+  options.cancel = &cancel;
+  const SolveResult result = Solve(SlowRoom(), options);
+  EXPECT_EQ(result.status, SolveStatus::Cancelled);
+  EXPECT_EQ(result.explored, REPORT_INTERVAL);
+  EXPECT_TRUE(result.keys.empty());
+}
+
+// Another thread watches the figures grow and then stops the search.
+TEST(SolverSearch, ReportsProgressToAndStopsForAnotherThread) {
+  std::atomic<bool> cancel{false};
+  SolveProgress progress;
+  SolveOptions options;
+  options.cancel = &cancel;
+  options.progress = &progress;
+  options.stateLimit = 2'000'000;  // in case the flag went unseen
+  std::jthread watcher([&] {
+    while (progress.explored.load() < 4 * REPORT_INTERVAL) std::this_thread::yield();
+    cancel = true;
+  });
+  const SolveResult result = Solve(SlowRoom(), options);
+  EXPECT_EQ(result.status, SolveStatus::Cancelled);
+  EXPECT_GE(result.explored, 4 * REPORT_INTERVAL);
+  EXPECT_GT(progress.stored.load(), 0u);
+  EXPECT_GT(progress.lowerBound.load(), 0);
+  EXPECT_GT(progress.seconds.load(), 0.0);
 }
 
 TEST(SolverSearch, RefusesAStartOutsideTheBoard) {
