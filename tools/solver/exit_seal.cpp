@@ -13,12 +13,13 @@ bool IsKeyDoor(const LevelRecord& level, Square s) {
 }
 
 // Walls stay walls, except the doors that keys open. Everything else may
-// become walkable at some time: blocks move away, water gets filled.
+// become walkable at some time: blocks move away, water gets filled. The
+// door to the exit counts as a wall like any other, so it stops the figure
+// only when it is one (not a pad, not an exit picture) and no key opens it.
 bool MayEverStandOn(const LevelRecord& level, Square s) {
-  if (s == level.ExitDoor) return false;
   if (IsKeyDoor(level, s)) return true;
   const int32_t code = level.Board[static_cast<size_t>(CellIndex(s.col, s.row))];
-  return !IsClosedDoor(code) || IsTeleporter(code) || code == TILE_EXIT_2 || code == TILE_EXIT_3;
+  return !IsClosedDoor(code) || IsTeleporter(code) || IsWalkable(code);
 }
 
 }  // namespace
@@ -34,7 +35,9 @@ bool ExitSealedByDoor(const LevelRecord& level) {
     mark = true;
     todo.push_back(s);
   };
-  visit(level.Start);
+  // The figure stands on its start square whatever that holds.
+  seen[static_cast<size_t>(CellIndex(level.Start.col, level.Start.row))] = true;
+  todo.push_back(level.Start);
   while (!todo.empty()) {
     const Square s = todo.back();
     todo.pop_back();

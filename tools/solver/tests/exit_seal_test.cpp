@@ -23,6 +23,12 @@ TEST(ExitSeal, KeyDoorsAndPadsAreNoSeal) {
   EXPECT_FALSE(ExitSealedByDoor(SketchLevel({"#########",
                                              "#@1#DX1##",
                                              "#########"})));
+  // A key opens the door to the exit as well.
+  LevelRecord keyed = SketchLevel({"#########",
+                                   "#@cJ.DX##",
+                                   "#########"});
+  keyed.DoorSquares[0] = keyed.ExitDoor;
+  EXPECT_FALSE(ExitSealedByDoor(keyed));
 }
 
 }  // namespace
