@@ -6,9 +6,6 @@
 namespace lorvix::solver {
 namespace {
 
-// Right and left, up and down are the pairs 1-2 and 3-4.
-int Opposite(int dir) { return dir % 2 == 1 ? dir + 1 : dir - 1; }
-
 bool Flag(const CellFlags& flags, Spot s) {
   return OnBoard(s) && flags[CellIndex(static_cast<int>(s.col), static_cast<int>(s.row))];
 }
@@ -26,6 +23,11 @@ LevelSquares::LevelSquares(const LevelRecord& level) {
     figureMayStand[cell] = doors[cell] || IsWalkable(code) || IsTeleporter(code) || IsBlock(code);
   }
   if (OnBoard(level.Start)) figureMayStand[CellIndex(level.Start.col, level.Start.row)] = true;
+}
+
+int CellBeside(int cell, int dir) {
+  const Spot s = Step(SpotOfCell(cell), dir);
+  return OnBoard(s) ? CellIndex(static_cast<int>(s.col), static_cast<int>(s.row)) : -1;
 }
 
 std::vector<int> PadPartners(const TileGrid& board, int cell) {
@@ -62,7 +64,7 @@ CellFlags SquaresBlocksCanReach(const LevelRecord& level) {
     const Spot from = SpotOfCell(work.back());
     work.pop_back();
     for (int dir = DIR_RIGHT; dir <= DIR_DOWN; ++dir) {
-      if (!sliders && !Flag(squares.figureMayStand, Step(from, Opposite(dir)))) continue;
+      if (!sliders && !Flag(squares.figureMayStand, Step(from, OppositeDirection(dir)))) continue;
       const Spot ahead = Step(from, dir);
       if (!OnBoard(ahead)) continue;
       const int aheadCell = CellIndex(static_cast<int>(ahead.col), static_cast<int>(ahead.row));

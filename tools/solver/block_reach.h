@@ -21,6 +21,12 @@ struct LevelSquares {
   CellFlags figureMayStand{};  // the start, walkable squares, pads, blocks and doors
 };
 
+// The square next to `cell` in direction `dir` (a direction code), or -1
+// off the board.
+int CellBeside(int cell, int dir);
+// Right and left, up and down are the pairs 1-2 and 3-4.
+inline int OppositeDirection(int dir) { return dir % 2 == 1 ? dir + 1 : dir - 1; }
+
 // The squares that start with the same teleporter code as `cell`, other
 // than `cell` itself, in board order; none for any other square.
 std::vector<int> PadPartners(const TileGrid& board, int cell);

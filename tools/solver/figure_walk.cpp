@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "game/direction.h"
+#include "tools/solver/block_reach.h"
 #include "game/push_tables.h"
 #include "tools/solver/level_doors.h"
 #include "tools/solver/move_runner.h"
@@ -27,9 +27,7 @@ FigureWalk::FigureWalk(const LevelRecord& level) {
   if (OnBoard(level.Exit)) exitCell_ = CellIndex(level.Exit.col, level.Exit.row);
   for (int cell = 0; cell < BOARD_CELLS; ++cell) {
     for (int key = 0; key < static_cast<int>(ARROW_KEYS.size()); ++key) {
-      const Spot s = Step(SpotOfCell(cell), DirectionOfKey(key));
-      next_[cell][key] =
-          static_cast<int16_t>(OnBoard(s) ? CellIndex(static_cast<int>(s.col), static_cast<int>(s.row)) : -1);
+      next_[cell][key] = static_cast<int16_t>(CellBeside(cell, DirectionOfKey(key)));
     }
     fixedLanding_[cell] = static_cast<int16_t>(IsTeleporter(level.Board[cell]) ? LastPartner(level.Board, cell) : -1);
   }

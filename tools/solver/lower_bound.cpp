@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <functional>
 
-#include "game/direction.h"
 #include "tools/solver/block_reach.h"
 #include "tools/solver/level_doors.h"
 
@@ -16,15 +15,6 @@ inline constexpr uint16_t FAR = LowerBound::HOPELESS;
 // move can take the figure or a block to.
 using Moves = std::array<std::vector<int>, BOARD_CELLS>;
 
-// Right and left, up and down are the pairs 1-2 and 3-4.
-int Opposite(int dir) { return dir % 2 == 1 ? dir + 1 : dir - 1; }
-
-// The square next to `cell` in direction `dir`, or -1 off the board.
-int Neighbour(int cell, int dir) {
-  const Spot s = Step(SpotOfCell(cell), dir);
-  return OnBoard(s) ? CellIndex(static_cast<int>(s.col), static_cast<int>(s.row)) : -1;
-}
-
 void AddMove(Moves& moves, int from, int to) {
   std::vector<int>& targets = moves[from];
   if (std::find(targets.begin(), targets.end(), to) == targets.end()) targets.push_back(to);
@@ -36,7 +26,7 @@ void AddMove(Moves& moves, int from, int to) {
 void ForEachEntry(const TileGrid& board, int cell, int dir, bool beyond, const std::function<void(int)>& visit) {
   visit(cell);
   for (int partner : PadPartners(board, cell)) {
-    const int landing = beyond ? Neighbour(partner, dir) : partner;
+    const int landing = beyond ? CellBeside(partner, dir) : partner;
     if (landing >= 0) visit(landing);
   }
 }
@@ -47,7 +37,7 @@ Moves FigureMoves(const LevelRecord& level, const LevelSquares& squares) {
   for (int cell = 0; cell < BOARD_CELLS; ++cell) {
     if (!squares.figureMayStand[cell]) continue;
     for (int dir = DIR_RIGHT; dir <= DIR_DOWN; ++dir) {
-      const int ahead = Neighbour(cell, dir);
+      const int ahead = CellBeside(cell, dir);
       if (ahead < 0) continue;
       ForEachEntry(level.Board, ahead, dir, false, [&](int to) {
         if (squares.figureMayStand[to]) AddMove(moves, cell, to);
@@ -58,7 +48,7 @@ Moves FigureMoves(const LevelRecord& level, const LevelSquares& squares) {
 }
 
 bool PushableFrom(const LevelSquares& squares, int cell, int dir) {
-  const int behind = Neighbour(cell, Opposite(dir));
+  const int behind = CellBeside(cell, OppositeDirection(dir));
   return behind >= 0 && squares.figureMayStand[behind];
 }
 
@@ -68,7 +58,7 @@ Moves CrateMoves(const LevelRecord& level, const LevelSquares& squares) {
   for (int cell = 0; cell < BOARD_CELLS; ++cell) {
     if (!squares.blockMayEnter[cell]) continue;
     for (int dir = DIR_RIGHT; dir <= DIR_DOWN; ++dir) {
-      const int ahead = Neighbour(cell, dir);
+      const int ahead = CellBeside(cell, dir);
       if (ahead < 0 || !PushableFrom(squares, cell, dir)) continue;
       ForEachEntry(level.Board, ahead, dir, true, [&](int to) {
         if (squares.blockMayEnter[to]) AddMove(moves, cell, to);
@@ -92,7 +82,7 @@ Moves SliderMoves(const LevelRecord& level, const LevelSquares& squares) {
       while (!way.empty()) {
         const int from = way.back();
         way.pop_back();
-        const int ahead = Neighbour(from, dir);
+        const int ahead = CellBeside(from, dir);
         if (ahead < 0) continue;
         ForEachEntry(level.Board, ahead, dir, true, [&](int to) {
           if (!squares.blockMayEnter[to] || passed[to]) return;

@@ -79,19 +79,6 @@ void BM_ShippedLevel(benchmark::State& state) {
   Report(state, m);
 }
 
-// An open room with four crates: long walks, pushes now and then.
-LevelRecord CrateRoom() {
-  return SketchLevel({"####################",
-                      "#@.......#.........#",
-                      "#..c..c..#..c...o..#",
-                      "#...........#...o..#",
-                      "#..c.....#......o..#",
-                      "#........#......o..#",
-                      "#........#.........#",
-                      "##########D#########",
-                      "##########X#########"});
-}
-
 // Sliders, plugs, water, teleporters and a key door in one room: long
 // slides and more squares in every state.
 LevelRecord MixedRoom() {
@@ -114,7 +101,7 @@ void SearchRoom(benchmark::State& state, const LevelRecord& level) {
   Report(state, m);
 }
 
-void BM_CrateRoom(benchmark::State& state) { SearchRoom(state, CrateRoom()); }
+void BM_CrateRoom(benchmark::State& state) { SearchRoom(state, OpenCrateRoom()); }
 void BM_MixedRoom(benchmark::State& state) { SearchRoom(state, MixedRoom()); }
 
 BENCHMARK(BM_AllShippedLevels)->Unit(benchmark::kSecond)->MeasureProcessCPUTime()->Iterations(1);

@@ -59,4 +59,18 @@ inline LevelRecord SketchLevel(std::initializer_list<std::string_view> rows) {
   return level;
 }
 
+// An open room with four crates: long walks between pushes now and then,
+// and far too many positions to search to the end quickly.
+inline LevelRecord OpenCrateRoom() {
+  return SketchLevel({"####################",
+                      "#@.......#.........#",
+                      "#..c..c..#..c...o..#",
+                      "#...........#...o..#",
+                      "#..c.....#......o..#",
+                      "#........#......o..#",
+                      "#........#.........#",
+                      "##########D#########",
+                      "##########X#########"});
+}
+
 }  // namespace lorvix::solver

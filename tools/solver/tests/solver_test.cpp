@@ -149,24 +149,11 @@ TEST(SolverSearch, GivesUpAtTheStateLimit) {
   EXPECT_EQ(result.states, 5u);
 }
 
-// An open room with four crates takes far longer to solve than this test.
-LevelRecord SlowRoom() {
-  return SketchLevel({"####################",
-                      "#@.......#.........#",
-                      "#..c..c..#..c...o..#",
-                      "#...........#...o..#",
-                      "#..c.....#......o..#",
-                      "#........#......o..#",
-                      "#........#.........#",
-                      "##########D#########",
-                      "##########X#########"});
-}
-
 TEST(SolverSearch, StopsAtOnceWhenCancelledBeforeItStarts) {
   const std::atomic<bool> cancel{true};
   SolveOptions options;
   options.cancel = &cancel;
-  const SolveResult result = Solve(SlowRoom(), options);
+  const SolveResult result = Solve(OpenCrateRoom(), options);
   EXPECT_EQ(result.status, SolveStatus::Cancelled);
   EXPECT_EQ(result.explored, REPORT_INTERVAL);
   EXPECT_TRUE(result.keys.empty());
@@ -184,7 +171,7 @@ TEST(SolverSearch, ReportsProgressToAndStopsForAnotherThread) {
     while (progress.explored.load() < 4 * REPORT_INTERVAL) std::this_thread::yield();
     cancel = true;
   });
-  const SolveResult result = Solve(SlowRoom(), options);
+  const SolveResult result = Solve(OpenCrateRoom(), options);
   EXPECT_EQ(result.status, SolveStatus::Cancelled);
   EXPECT_GE(result.explored, 4 * REPORT_INTERVAL);
   EXPECT_GT(progress.stored.load(), 0u);
