@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "tools/solver/block_reach.h"
 #include "game/push_tables.h"
+#include "tools/solver/block_reach.h"
 #include "tools/solver/level_doors.h"
 #include "tools/solver/move_runner.h"
 
@@ -26,9 +26,8 @@ int LastPartner(const TileGrid& board, int pad) {
 FigureWalk::FigureWalk(const LevelRecord& level) {
   if (OnBoard(level.Exit)) exitCell_ = CellIndex(level.Exit.col, level.Exit.row);
   for (int cell = 0; cell < BOARD_CELLS; ++cell) {
-    for (int key = 0; key < static_cast<int>(ARROW_KEYS.size()); ++key) {
+    for (int key = 0; key < static_cast<int>(ARROW_KEYS.size()); ++key)
       next_[cell][key] = static_cast<int16_t>(CellBeside(cell, DirectionOfKey(key)));
-    }
     fixedLanding_[cell] = static_cast<int16_t>(IsTeleporter(level.Board[cell]) ? LastPartner(level.Board, cell) : -1);
   }
   for (const LevelDoor& door : DoorsOf(level)) padsFixed_ = padsFixed_ && !IsTeleporter(level.Board[door.cell]);

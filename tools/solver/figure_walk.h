@@ -6,9 +6,9 @@
 // board (pushes, including pushes into pads) are collected as candidates
 // for the rules to play, with the walk that leads to them.
 //
-// The classification below follows the order in which the rules resolve a
-// move: walk, push into a pad, step onto a pad, push. Moves the rules block,
-// and moves that only bump, change nothing and lead nowhere.
+// Run tells the moves apart in the order in which the rules resolve them:
+// walk, push into a pad, step onto a pad, push. Moves the rules block, and
+// moves that only bump, change nothing and lead nowhere.
 
 #include <array>
 #include <cstdint>
