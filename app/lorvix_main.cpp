@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "app/lorvix_app.h"
+#include "editor/editor_frame.h"
 #include "levels/app_paths.h"
 #include "platform/desktop/desktop_platform.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "lorvix: %s\n", e.what());
     return 1;
   }
+  lorvix::CreateEditorFrame = lorvix::MakeEditorFrame;
   lorvix::TMyApp app(*platform, lorvix::AppPathsOfThisProcess());
   return app.Run();
 }

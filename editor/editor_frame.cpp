@@ -57,7 +57,12 @@ TMyEditFrameWindow::TMyEditFrameWindow(TMyWindow& game)
   Client.EditFrame = Frame.get();
 }
 
-void TMyEditFrameWindow::Show() { Frame->Show(true); }
+// The platform keeps the pixels last shown; the level may have changed
+// since, through a load while hidden or not at all before the first show.
+void TMyEditFrameWindow::Show() {
+  Frame->Show(true);
+  Client.Repaint();
+}
 
 void TMyEditFrameWindow::Leave() {
   Frame->Show(false);

@@ -44,8 +44,10 @@ TEST_F(EditorFrame, LeavingAndStartingAgainKeepsLevelToolAndCursor) {
   game.GameFrame = gameFrame.get();
   platform::HeadlessFrame& frame = *platform.frames.front();
 
+  const int invalidations = frame.invalidations;
   editor.Show();
   EXPECT_TRUE(frame.shown);
+  EXPECT_EQ(frame.invalidations, invalidations + 1) << "showing paints the editor anew";
   ChooseCell(0, 5);  // exit
   ClickSquare(6, 7);
   Press(platform::VK_LEFT);
