@@ -51,26 +51,35 @@ fail() {
   exit 1
 }
 
-# The id of the visible window whose name matches, once it shows.
-wait_for() {
-  local id
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-    if [ -n "$id" ]; then echo "$id"; return 0; fi
-    sleep 0.1
-  done
-  fail "no window \"$1\""
+# Waits up to 30 s for a command to succeed; the machine may be busy.
+eventually() {
+  for _ in $(seq 300); do "$@" && return 0; sleep 0.1; done
+  return 1
 }
 is_shown() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null || true)" ]; }
-wait_gone() {
-  for _ in $(seq 50); do is_shown "$1" || return 0; sleep 0.1; done
-  fail "window \"$1\" stays"
+is_gone() { ! is_shown "$1"; }
+# The file dialogs and message boxes are windows of their own.
+is_dialog_open() { [ "$(xdotool search --onlyvisible --class lorvix 2>/dev/null | wc -l)" -ge 2 ]; }
+# The id of the visible window whose name matches, once it shows.
+wait_for() {
+  eventually is_shown "$1" || fail "no window \"$1\""
+  xdotool search --onlyvisible --name "$1" | head -n 1
 }
-# Opens menu MNEMONIC of the window and picks ITEM by its mnemonic.
+wait_gone() { eventually is_gone "$1" || fail "window \"$1\" stays"; }
+# Opens menu MNEMONIC of WINDOW, picks ITEM by its mnemonic and waits for
+# the command CHECK... to succeed. A menu that opened too slowly for the
+# item key is closed and opened again.
 menu() {
-  xdotool windowfocus --sync "$1" key "alt+$2"
-  sleep 0.4
-  xdotool key "$3"
+  local window=$1 mnemonic=$2 item=$3
+  shift 3
+  for _ in 1 2 3; do
+    xdotool windowfocus --sync "$window" key "alt+$mnemonic"
+    sleep 0.5
+    xdotool key "$item"
+    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+    xdotool key Escape Escape
+  done
+  fail "menu $mnemonic, item $item did not act"
 }
 
 "$work/bin/lorvix" >"$work/lorvix.log" 2>&1 &
@@ -78,7 +87,7 @@ game_pid=$!
 game=$(wait_for "QX LORVIX V1.2")
 shot 1-game
 
-menu "$game" s e  # "&Spiel", "&Editor starten"
+menu "$game" s e is_shown "QX Lorvix Editor"  # "&Spiel", "&Editor starten"
 editor=$(wait_for "QX Lorvix Editor")
 is_shown "QX LORVIX V1.2" && fail "the game frame stays while the editor shows"
 eval "$(xdotool getwindowgeometry --shell "$editor")"
@@ -107,12 +116,12 @@ xdotool key --delay 60 $(printf 'Left %.0s' $(seq 17)) Up Up Up Up Up Up space
 sleep 0.5
 shot 2-editor
 
-menu "$editor" o s  # "&Optionen", "Spielebene &Speichern"
+menu "$editor" o s is_shown "Speichern unter"  # "&Optionen", "Spielebene &Speichern"
 dialog=$(wait_for "Speichern unter")
 xdotool windowfocus --sync "$dialog" key ctrl+a
 xdotool type --delay 20 "$work/mine"
 # The name field may first take Return for its completion.
-for _ in 1 2 3 4 5; do
+for _ in $(seq 20); do
   sleep 0.5
   is_shown "Speichern unter" || break
   xdotool key Return
@@ -125,34 +134,37 @@ wait_gone "^OK$"
 [ "$(sed -n 2p "$work/mine.sda")" = $'2 2 10 2 8 2\r' ] || fail "start, exit and door: $(sed -n 2p "$work/mine.sda")"
 [ "$(sed -n 15p "$work/mine.sda" | tr -d ' \r')" = 11111111111111111111 ] || fail "row 12 is not all floor"
 
-menu "$editor" o e  # "&Editor verlassen"
-wait_gone "QX Lorvix Editor"
+menu "$editor" o e is_gone "QX Lorvix Editor"  # "&Editor verlassen"
 game=$(wait_for "QX LORVIX V1.2")
 
-menu "$game" s l  # "&Lade Spielebene"
-sleep 1.5  # the open dialog has no name xdotool can match
+menu "$game" s l is_dialog_open  # "&Lade Spielebene"
+sleep 0.5
 xdotool key ctrl+l
 xdotool type --delay 20 "$work/mine.sda"
-sleep 0.5
-xdotool key Return
-sleep 1.5
-shot 4-game-loaded
+for _ in $(seq 20); do
+  sleep 0.5
+  is_dialog_open || break
+  xdotool key Return
+done
 
 # The board as the game shows it equals leveltool's picture of the file.
 "$bin/leveltool" render "$work/mine.sda" 1 "$work/expected.png"
-import -window "$game" "$work/screen.png"
-convert "$work/screen.png" -crop "704x480+0+$menu_height" +repage "$work/board.png"
 convert "$work/expected.png" -crop 704x480+0+0 +repage "$work/expected-board.png"
-differing=$(compare -metric AE "$work/board.png" "$work/expected-board.png" null: 2>&1 || true)
-[ "$differing" = 0 ] || fail "$differing pixels of the board differ from the saved level"
+board_matches() {
+  import -window "$game" "$work/screen.png"
+  convert "$work/screen.png" -crop "704x480+0+$menu_height" +repage "$work/board.png"
+  [ "$(compare -metric AE "$work/board.png" "$work/expected-board.png" null: 2>&1 || true)" = 0 ]
+}
+eventually board_matches || fail "the board differs from the saved level"
+shot 4-game-loaded
 
 xdotool windowfocus --sync "$game"
 for key in Down Right Right Right Up Right Right Right Right Right; do
   xdotool key "$key"
-  sleep 0.4
+  sleep 0.8
 done
 shot 5-game-solved
 solution="$work/bin/Editorloesung.sco"
-for _ in $(seq 20); do [ -f "$solution" ] && break; sleep 0.1; done
+eventually test -f "$solution" || true
 [ "$(cat "$solution" 2>/dev/null)" = "3 1 1 1 4 1 1 1 1 10 " ] || fail "the level was not solved as drawn"
 echo "editor on screen: ok"
