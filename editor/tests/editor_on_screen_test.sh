@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# The editor on a virtual screen, driven as a designer would: it opens from
+# the game menu while the game frame hides; a level is drawn with mouse and
+# keys (walls, a right click that erases one again, a crate and its socket,
+# the door to the exit, the exit, and the start placed from the keyboard),
+# saved through the real save dialog, and the editor is left; the game
+# loads the level with "&Lade Spielebene", shows exactly leveltool's picture
+# of the saved file, and the level plays through to its exit. Runs under
+# xvfb-run (scripts/desktop-test).
+#   editor_on_screen_test.sh BIN_DIR
+# With KEEP_SHOTS set, the pictures of every stage are kept there.
+source "$(dirname "$0")/../../scripts/desktop-test-lib.sh"
+BIN=$1
+SETTINGS="$XDG_CONFIG_HOME/lorvix/QX LORVIX 11.INI"
+
+# No animation and block movement, so that every picture is exactly known.
+mkdir -p "$XDG_CONFIG_HOME/lorvix"
+printf '[SETUP]\r\nANIM2=0\r\nSM=0\r\n' >"$SETTINGS"
+# The game runs from a copy: it stores the solution of a user level beside
+# itself.
+mkdir -p "$SCRATCH/bin"
+cp "$BIN/lorvix" "$BIN/LEVEL.DAT" "$SCRATCH/bin/"
+
+# Waits up to 30 s for a command to succeed; the machine may be busy.
+eventually() {
+  for _ in $(seq 300); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+is_shown() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+is_gone() { ! is_shown "$1"; }
+# A file dialog or message box is a second window of the program.
+is_dialog_open() { [ "$(xdotool search --onlyvisible --class lorvix 2>/dev/null | wc -l)" -ge 2 ]; }
+# Opens menu MNEMONIC of WINDOW, picks ITEM by its mnemonic and waits until
+# the command CHECK... succeeds. A menu that opened too slowly for the item
+# key is closed and opened again.
+menu() {
+  local window=$1 mnemonic=$2 item=$3
+  shift 3
+  for _ in 1 2 3; do
+    xdotool windowfocus --sync "$window" key "alt+$mnemonic"
+    sleep 0.5
+    xdotool key "$item"
+    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+    xdotool key Escape Escape
+  done
+  fail "menu $mnemonic, item $item did nothing"
+}
+# Presses Return until the dialog has closed: the name field of a file
+# dialog may first take it for its completion.
+confirm_dialog() {
+  for _ in $(seq 20); do
+    sleep 0.5
+    is_dialog_open || return 0
+    xdotool key Return
+  done
+  fail "the file dialog stays"
+}
+
+start_program "$SCRATCH/bin/lorvix"
+G=$(wait_window "QX LORVIX V1.2 - 32 Bit")
+menu "$G" s e is_shown "QX Lorvix Editor"  # "&Spiel", "&Editor starten"
+E=$(wait_window "QX Lorvix Editor")
+is_shown "QX LORVIX V1.2" && fail "the game frame stays while the editor shows"
+eval "$(xdotool getwindowgeometry --shell "$E")"
+[ "$WIDTH" = 768 ] || fail "the editor is $WIDTH pixels wide"
+MENU_HEIGHT=$((HEIGHT - 480))
+
+# Clicks at client pixels, on palette cells by column and row, and on board
+# squares by column and row, with the left button or the one given.
+click() {
+  xdotool mousemove --window "$E" "$1" $(($2 + MENU_HEIGHT)) click "${3:-1}"
+  sleep 0.15
+}
+cell() { click $((672 + 32 * $1 + 16)) $((64 + 32 * $2 + 16)); }
+square() { click $((32 * $1 + 16)) $((32 * $2 + 16)) "${3:-1}"; }
+
+cell 0 7  # stone wall around the exit, and one more
+for spot in "9 1" "10 1" "11 1" "11 2" "9 3" "10 3" "11 3" "5 12"; do square $spot; done
+square 5 12 3  # erased again
+cell 0 1 && square 4 3  # crate
+cell 0 0 && square 6 3  # socket
+cell 1 5 && square 8 2  # door to the exit
+cell 0 5 && square 10 2  # exit
+# The start from the keyboard: choosing it put the cursor at (19, 8).
+cell 0 6
+xdotool key --delay 60 $(printf 'Left %.0s' $(seq 17)) Up Up Up Up Up Up space
+sleep 0.5
+shot "$E" "$SCRATCH/editor.png"
+
+menu "$E" o s is_dialog_open  # "&Optionen", "Spielebene &Speichern"
+xdotool key ctrl+a
+xdotool type --delay 20 "$SCRATCH/mine"
+confirm_dialog
+OK=$(wait_window "^OK$")  # "Die Daten wurden gespeichert."
+xdotool windowfocus --sync "$OK" key Return
+wait_gone "^OK$"
+LEVEL="$SCRATCH/mine.sda"  # the dialog added the extension
+[ -f "$LEVEL" ] || fail "no file $LEVEL"
+[ "$(sed -n 2p "$LEVEL")" = $'2 2 10 2 8 2\r' ] || fail "start, exit and door to the exit: $(sed -n 2p "$LEVEL")"
+[ "$(sed -n 15p "$LEVEL" | tr -d ' \r')" = 11111111111111111111 ] || fail "row 12 is not all floor"
+
+menu "$E" o e is_gone "QX Lorvix Editor"  # "&Editor verlassen"
+G=$(wait_window "QX LORVIX V1.2 - 32 Bit")
+menu "$G" s l is_dialog_open  # "&Lade Spielebene"
+xdotool key ctrl+l
+xdotool type --delay 20 "$LEVEL"
+confirm_dialog
+
+"$BIN/leveltool" render "$LEVEL" 1 "$SCRATCH/expected.png"
+board_shows_level() {
+  shot "$G" "$SCRATCH/loaded.png"
+  find_client "$SCRATCH/loaded.png" "$SCRATCH/expected.png" 704 480 >/dev/null
+}
+eventually board_shows_level || fail "the game does not show leveltool's picture of the saved level"
+
+xdotool windowfocus --sync "$G"
+for key in Down Right Right Right Up Right Right Right Right Right; do
+  xdotool key "$key"
+  sleep 0.5
+done
+SOLUTION="$SCRATCH/bin/Editorloesung.sco"
+eventually test -f "$SOLUTION" || fail "the level was not solved"
+[ "$(cat "$SOLUTION")" = "3 1 1 1 4 1 1 1 1 10 " ] || fail "solved otherwise: $(cat "$SOLUTION")"
+shot "$G" "$SCRATCH/solved.png"
+[ -n "${KEEP_SHOTS:-}" ] && cp -r "$SCRATCH" "$KEEP_SHOTS"
+echo "editor on screen: ok"
