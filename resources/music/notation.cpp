@@ -1,5 +1,6 @@
 #include "resources/music/notation.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -189,8 +190,9 @@ ParsedVoice ParseNotes(const std::string& text, int beatsPerBar) {
       voice.notes[index].length += token.beats;
       continued.push_back(index);
     }
-    if (tied.size() > continued.size() || (!tied.empty() && token.rest))
-      throw NotationError("'" + word + "' does not continue the tied notes before it");
+    for (size_t t : tied)
+      if (std::find(continued.begin(), continued.end(), t) == continued.end())
+        throw NotationError("'" + word + "' does not continue the tied notes before it");
     tied = token.tie ? continued : std::vector<size_t>{};
     voice.beats += token.beats;
   }
