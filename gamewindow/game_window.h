@@ -120,8 +120,11 @@ class TMyWindow : public GameState, public GameHost {
   // --- Sound and music (audio/) ---
   void PlayEffect(int sound) override;
   void StartMusic();      // at the end of the window set-up, and after a song
+  void SongEnded();       // the platform's report that a song has ended
   void ToggleMusic();     // command 112
   void ShowSongList();    // command 51694
+  void OpenMusicDevice();   // window set-up: song ends come to this window
+  void CloseMusicDevice();  // window end: stops the song, no more reports
 
   // --- Host services ---
   void InvalidateAll() override { Platform.InvalidateGameWindow(); }

@@ -60,9 +60,11 @@ TMyWindow::TMyWindow(platform::Platform& platform, const AppPaths& paths)
   if (CreateEditorFrame) EditorFrame = CreateEditorFrame(*this);
 }
 
-// The editor goes first: it edits for this window and must not outlive it.
-// Then the pictures are released and a sound still playing is cut off.
+// The music stops first, and the editor goes next: it edits for this window
+// and must not outlive it. Then the pictures are released and a sound still
+// playing is cut off.
 TMyWindow::~TMyWindow() {
+  CloseMusicDevice();
   EditorFrame.reset();
   DestroyGameWindowGraphics();
   Platform.PlaySoundFile("");

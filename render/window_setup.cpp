@@ -9,16 +9,19 @@
 namespace lorvix {
 
 // Runs once when the window exists: pictures and buffers first, then the
-// background, the level stored as the one played last, and the status line.
+// background, the level stored as the one played last, the status line and
+// the music.
 // The start-up load ignores a failure; its loader has told the player, and
 // the game carries on with an empty board.
 void TMyWindow::SetupGameWindow() {
+  OpenMusicDevice();
   Graphics = CreateGameGraphics();
   if (BackgroundChoice < 0 || BackgroundChoice >= BACKGROUND_PATTERNS) BackgroundChoice = 0;
   PaintBackground();
   LoadWorldLevel();
   InvalidateAll();
   UpdateStatusLine();
+  StartMusic();
   Platform.SetFrameCaption("QX LORVIX V1.2 - 32 Bit");
   ShowMenuPictures();
 }

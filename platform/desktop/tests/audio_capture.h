@@ -1,0 +1,54 @@
+#pragma once
+// An SdlAudio for tests: its output goes through SDL's "disk" driver into a
+// file in real time, and what it hands to the window thread waits in a
+// queue until the test, as the window thread, runs it.
+
+#include <chrono>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/desktop/sdl_audio.h"
+
+namespace platform::testing {
+
+class PostedQueue {
+ public:
+  std::function<void(std::function<void()>)> Poster();
+  // Runs what was posted so far; returns how many functions ran.
+  int RunPosted();
+  // Waits until something was posted, at most `timeout`.
+  bool WaitForPost(std::chrono::milliseconds timeout);
+
+ private:
+  std::mutex mutex_;
+  std::deque<std::function<void()>> queue_;
+};
+
+// Selects the SDL audio driver for the next SdlAudio made.
+void UseAudioDriver(const std::string& driver, const std::string& outputFile = {});
+
+// The samples of a disk capture: 16-bit stereo at 44.1 kHz, as the mixer opens the device.
+class Capture {
+ public:
+  explicit Capture(const std::string& file);
+  // Seconds in which either channel is louder than `level` (full scale = 1).
+  double SoundingSeconds(double level = 0.01) const;
+  // Sounding stretches separated by at least `gap` seconds of quiet.
+  int SoundingRuns(double gap, double level = 0.01) const;
+  double Peak() const;
+  // The loudest sample of the last `seconds`.
+  double PeakOfLast(double seconds) const;
+
+ private:
+  double Level(size_t frame) const;
+  std::vector<int16_t> samples_;
+};
+
+void Sleep(int milliseconds);
+
+}  // namespace platform::testing
