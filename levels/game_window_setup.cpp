@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "gamewindow/game_window.h"
+#include "levels/level_start.h"
 #include "levels/passwords.h"
 #include "levels/settings.h"
 #include "render/game_graphics.h"
@@ -40,6 +41,8 @@ TMyWindow::TMyWindow(platform::Platform& platform, const AppPaths& paths)
   MoveList.fill(0);
   LevelCount = 0;
   MoveListPos = 0;
+  // Until the first load succeeds the board holds no level.
+  ShowNoLevel(*this);
 
   TitleShowing = true;
   MovedSinceUndo = false;

@@ -24,8 +24,10 @@ bool IsNewBest(int32_t record, int32_t moves) {
 }  // namespace
 
 // The solution is stored before the next level is loaded, since loading
-// resets the move list.
+// resets the move list. Without a level on the board there is nothing to
+// store: the number in LevelNumber was never loaded.
 void TMyWindow::LevelSolved() {
+  if (NoLevel) return;
   const int32_t n = LevelNumber;
 
   if (ExtraWorld) {
@@ -63,13 +65,15 @@ void TMyWindow::LevelSolved() {
 
 // The level is restarted from its file and the stored moves are handed to
 // the game tick, which plays them one by one and stops on the end marker.
-// Without a stored solution nothing happens at all.
+// Without a stored solution nothing happens at all, and when the level
+// cannot be loaded again there is nothing to replay the moves on.
 void TMyWindow::ReplaySolution() {
   const std::string path = ExtraWorld    ? ExtraSolutionPathFor(ExtraWorldPath, LevelNumber)
                            : EditorLevel ? UserLevelSolutionPathFor(ProgramDir)
                                          : WorldSolutionPathFor(ProgramDir, LevelNumber);
   if (!std::ifstream(path).is_open()) return;
   Retry();
+  if (NoLevel) return;
   if (ReadSolution(path, MoveList)) {
     MoveListPos = 0;
     Replaying = true;
