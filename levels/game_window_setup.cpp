@@ -18,7 +18,10 @@ EditorFrameFactory CreateEditorFrame;
 // anything may draw from it, the paths exist before the settings are read,
 // and the editor is created last, when the window it edits for is complete.
 TMyWindow::TMyWindow(platform::Platform& platform, const AppPaths& paths)
-    : Platform(platform), ProgramDir(paths.programDir), SettingsPath(paths.settingsFile) {
+    : Platform(platform),
+      ProgramDir(paths.programDir),
+      SettingsPath(paths.settingsFile),
+      DataDir(paths.dataDir) {
   std::srand(static_cast<unsigned>(std::time(nullptr)));
 
   for (size_t i = 0; i < SoundFilePaths.size(); ++i)

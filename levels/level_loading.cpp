@@ -9,6 +9,7 @@
 #include "levels/level_files.h"
 #include "levels/level_start.h"
 #include "levels/settings.h"
+#include "levels/work_files.h"
 #include "levels/world_layout.h"
 
 namespace lorvix {
@@ -103,7 +104,7 @@ void TMyWindow::LoadExtraLevel() {
   StartLevel(*this, level);
   EditorLevel = false;
   ExtraWorld = true;
-  BestMoves = ReadRecord(ExtraRecordsPath, LevelNumber);
+  BestMoves = ReadRecord(WorkFileToRead({ProgramDir, DataDir}, ExtraRecordsPath), LevelNumber);
   InvalidateAll();
 }
 

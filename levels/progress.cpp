@@ -9,6 +9,7 @@
 #include "levels/level_files.h"
 #include "levels/passwords.h"
 #include "levels/settings.h"
+#include "levels/work_files.h"
 #include "levels/world_layout.h"
 
 namespace lorvix {
@@ -21,6 +22,12 @@ bool IsNewBest(int32_t record, int32_t moves) {
   return record == 0 || static_cast<uint32_t>(record) >= static_cast<uint32_t>(moves);
 }
 
+// Stores the move list as the solution that belongs at `path`. Failures are
+// silent: the level advances all the same.
+void StoreSolution(const WorkPlaces& places, const std::string& path, MoveArray& moves, int32_t pos) {
+  WriteWorkFile(places, path, [&](const std::string& file) { return WriteSolution(file, moves, pos); });
+}
+
 }  // namespace
 
 // The solution is stored before the next level is loaded, since loading
@@ -29,10 +36,13 @@ bool IsNewBest(int32_t record, int32_t moves) {
 void TMyWindow::LevelSolved() {
   if (NoLevel) return;
   const int32_t n = LevelNumber;
+  const WorkPlaces places{ProgramDir, DataDir};
 
   if (ExtraWorld) {
-    if (IsNewBest(ReadRecord(ExtraRecordsPath, n), MoveCount)) WriteRecord(ExtraRecordsPath, n, MoveCount);
-    WriteSolution(ExtraSolutionPathFor(ExtraWorldPath, n), MoveList, MoveListPos);
+    if (IsNewBest(ReadRecord(WorkFileToRead(places, ExtraRecordsPath), n), MoveCount))
+      WriteWorkFile(places, ExtraRecordsPath,
+                    [&](const std::string& file) { return WriteRecord(file, n, MoveCount); });
+    StoreSolution(places, ExtraSolutionPathFor(ExtraWorldPath, n), MoveList, MoveListPos);
     LevelNumber = n + 1;
     if (LevelNumber > LevelCount) {
       ShowNotice(NOTICE_WORLD_DONE);
@@ -44,7 +54,7 @@ void TMyWindow::LevelSolved() {
   }
 
   if (EditorLevel) {
-    WriteSolution(UserLevelSolutionPathFor(ProgramDir), MoveList, MoveListPos);
+    StoreSolution(places, UserLevelSolutionPathFor(ProgramDir), MoveList, MoveListPos);
     RestartWorld();
     return;
   }
@@ -52,7 +62,7 @@ void TMyWindow::LevelSolved() {
   WriteStoredPassword(SettingsPath, n, std::to_string(PasswordOf(PasswordTable, n)));
   if (IsNewBest(ReadRecord(SettingsPath, n), MoveCount)) {
     WriteRecord(SettingsPath, n, MoveCount);
-    WriteSolution(WorldSolutionPathFor(ProgramDir, n), MoveList, MoveListPos);
+    StoreSolution(places, WorldSolutionPathFor(ProgramDir, n), MoveList, MoveListPos);
   }
   LevelNumber = n + 1;
   if (IsLastOfWorld(n)) {
@@ -68,9 +78,10 @@ void TMyWindow::LevelSolved() {
 // Without a stored solution nothing happens at all, and when the level
 // cannot be loaded again there is nothing to replay the moves on.
 void TMyWindow::ReplaySolution() {
-  const std::string path = ExtraWorld    ? ExtraSolutionPathFor(ExtraWorldPath, LevelNumber)
-                           : EditorLevel ? UserLevelSolutionPathFor(ProgramDir)
-                                         : WorldSolutionPathFor(ProgramDir, LevelNumber);
+  const std::string path = WorkFileToRead(
+      {ProgramDir, DataDir}, ExtraWorld    ? ExtraSolutionPathFor(ExtraWorldPath, LevelNumber)
+                             : EditorLevel ? UserLevelSolutionPathFor(ProgramDir)
+                                           : WorldSolutionPathFor(ProgramDir, LevelNumber));
   if (!std::ifstream(path).is_open()) return;
   Retry();
   if (NoLevel) return;
