@@ -1,12 +1,10 @@
 #include "levels/fuzz/level_files_fuzz.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include "fuzz/fuzz_input.h"
-
 #include "levels/level_files.h"
 #include "levels/text_encoding.h"
 
