@@ -35,9 +35,11 @@ void UpdateDoor(GameState& s, Square door, bool open, int32_t& savedTile, GameHo
 }  // namespace
 
 // Solving the level normally loads the next one before LevelSolved returns;
-// the door checks then work on whatever board is current.
+// the door checks then work on whatever board is current. Only an exit on
+// the board counts: a level whose start and exit are both off the board
+// (not placed) would otherwise be solved by its first key.
 void CheckSquares(GameState& s, GameHost& host) {
-  if (s.PlayerCol == s.ExitCol && s.PlayerRow == s.ExitRow) {
+  if (s.PlayerCol == s.ExitCol && s.PlayerRow == s.ExitRow && OnBoard(s.ExitCol, s.ExitRow)) {
     host.PlayEffect(SOUND_EXIT);
     host.LevelSolved();
   }

@@ -4,6 +4,7 @@
 // window adds files, pictures, sound and settings around them.
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 
 #include "game/board.h"
@@ -49,6 +50,12 @@ struct GameState {
   bool SmoothMovement = true;
   bool ExtraWorld = false;
   int32_t MouseX = 0, MouseY = 0;
+  // The board holds no level: before the first load and after a failed one.
+  // Arrow keys then move nothing, so nothing can be solved.
+  bool NoLevel = false;
+  // Squares the sliding block has passed since its slide began; a slide
+  // that comes back to one of them would circle for ever (game/slide.cpp).
+  std::bitset<BOARD_CELLS> SlidePassed{};
 };
 
 }  // namespace lorvix

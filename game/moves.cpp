@@ -102,10 +102,12 @@ void ArrowMove(GameState& s, const ArrowKey& arrow, GameHost& host) {
 // Every key passes the gates in this order. A key that gets past the
 // command keys refreshes the undo snapshot even when it then moves nothing,
 // so undo always returns to the state of the most recent such key press.
+// Without a level on the board only the command keys work.
 void TryMove(GameState& s, int key, GameHost& host) {
   if (DismissTitleOrAbout(s, host)) return;
   if (s.Sliding) return;
   if (RunCommandKey(s, key, host)) return;
+  if (s.NoLevel) return;
   TakeUndoSnapshot(s);
   if (s.GlideX != 0 || s.GlideY != 0) return;
   if (const ArrowKey* arrow = FindArrowKey(key)) ArrowMove(s, *arrow, host);

@@ -29,6 +29,7 @@ inline void StartSlide(GameState& s, Spot at, int dir) {
   s.SlideCol = static_cast<int32_t>(at.col);
   s.SlideRow = static_cast<int32_t>(at.row);
   s.SlideDir = dir;
+  s.SlidePassed.reset();
 }
 
 // A key or click while the title or the about screen shows only dismisses

@@ -2,6 +2,14 @@
 // it. It never enters the figure's square, sinks in water and passes
 // through teleporter pads. Squares outside the board read as an invisible
 // wall, so a slide towards an open edge ends there.
+//
+// Pads can send a slider round in a circle: two pads in one row with floor
+// between them let it leave one pad, slide into the other and come out of
+// the first again. While nothing but the slider moves, everything it meets
+// depends only on its square, so coming back to a square it has passed in
+// this slide means it would go round for ever. The slide ends on that
+// square instead; every other slide is left as it is, and no slide takes
+// more steps than the board has squares.
 
 #include <array>
 #include <optional>
@@ -94,6 +102,15 @@ Spot Advance(GameState& s, Spot from, int dir, GameHost& host) {
   return ahead;
 }
 
+// Notes the square as passed; returns whether it had been passed before.
+bool PassedBefore(GameState& s, Spot at) {
+  if (!OnBoard(at)) return false;
+  const int index = CellIndex(static_cast<int>(at.col), static_cast<int>(at.row));
+  const bool before = s.SlidePassed[index];
+  s.SlidePassed[index] = true;
+  return before;
+}
+
 }  // namespace
 
 // A slide with no valid direction simply ends; only the checks run.
@@ -104,7 +121,10 @@ void SlideStep(GameState& s, GameHost& host) {
     CheckSquares(s, host);
     return;
   }
-  const Spot at = Advance(s, {s.SlideCol, s.SlideRow}, dir, host);
+  const Spot from{s.SlideCol, s.SlideRow};
+  PassedBefore(s, from);
+  const Spot at = Advance(s, from, dir, host);
+  if (s.Sliding && PassedBefore(s, at)) EndSlide(s, at);
   if (IsHorizontal(dir))
     RequestRedraw(host, at.col - 1, at.col + 2, at.row, at.row + 1);
   else

@@ -40,10 +40,13 @@ using EditorFrameFactory = std::function<std::unique_ptr<EditorFrameWindow>(TMyW
 extern EditorFrameFactory CreateEditorFrame;
 
 // Where the program's files are: the directory of the running executable
-// (ending in '/') and the full path of the settings file.
+// (ending in '/'), the full path of the settings file, and the player's data
+// directory (ending in '/', empty when there is none), which takes the
+// solutions and records that cannot be stored where they belong.
 struct AppPaths {
   std::string programDir;
   std::string settingsFile;
+  std::string dataDir{};  // set by AppPathsFor; tests may leave it out
 };
 
 class TMyWindow : public GameState, public GameHost {
@@ -136,6 +139,7 @@ class TMyWindow : public GameState, public GameHost {
   // Paths (all built once at construction).
   std::string ProgramDir;  // ends in '/'
   std::string SettingsPath;
+  std::string DataDir;     // ends in '/', or empty
   std::array<std::string, 5> SoundFilePaths;
   std::string WorldsFilePath;
   std::string ExtraWorldPath;

@@ -27,25 +27,29 @@ std::string ExecutablePath() {
   return std::string(buffer.data(), static_cast<size_t>(n));
 }
 
+// An XDG base directory with "lorvix/" below it: the variable's value, or
+// the default below HOME, or empty when neither is usable.
+std::string LorvixDirIn(const char* xdgVariable, const char* home, const char* homeDefault) {
+  if (Usable(xdgVariable)) return std::string(xdgVariable) + "/lorvix/";
+  if (Usable(home)) return std::string(home) + homeDefault + "/lorvix/";
+  return {};
+}
+
 }  // namespace
 
-AppPaths AppPathsFor(const std::string& executablePath, const char* xdgConfigHome,
-                     const char* home) {
+AppPaths AppPathsFor(const std::string& executablePath, const Environment& environment) {
   AppPaths paths;
   paths.programDir = DirectoryWithSlash(executablePath);
-  std::string settingsDir;
-  if (Usable(xdgConfigHome))
-    settingsDir = std::string(xdgConfigHome) + "/lorvix/";
-  else if (Usable(home))
-    settingsDir = std::string(home) + "/.config/lorvix/";
-  else
-    settingsDir = paths.programDir;
+  std::string settingsDir = LorvixDirIn(environment.xdgConfigHome, environment.home, "/.config");
+  if (settingsDir.empty()) settingsDir = paths.programDir;
   paths.settingsFile = settingsDir + SETTINGS_FILE_NAME;
+  paths.dataDir = LorvixDirIn(environment.xdgDataHome, environment.home, "/.local/share");
   return paths;
 }
 
 AppPaths AppPathsOfThisProcess() {
-  AppPaths paths = AppPathsFor(ExecutablePath(), std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+  AppPaths paths = AppPathsFor(ExecutablePath(), {std::getenv("XDG_CONFIG_HOME"),
+                                                  std::getenv("XDG_DATA_HOME"), std::getenv("HOME")});
   // A directory that cannot be made leaves the settings unstored, as an
   // unwritable settings file does; the game still runs with its defaults.
   std::error_code ignored;

@@ -9,13 +9,20 @@ namespace lorvix {
 
 inline constexpr const char* SETTINGS_FILE_NAME = "QX LORVIX 11.INI";
 
-// The paths for an executable at `executablePath` with the given values of
-// XDG_CONFIG_HOME and HOME (either may be null). The program directory is
+// The values of the environment variables that decide where files go; any
+// of them may be null.
+struct Environment {
+  const char* xdgConfigHome = nullptr;
+  const char* xdgDataHome = nullptr;
+  const char* home = nullptr;
+};
+
+// The paths for an executable at `executablePath`. The program directory is
 // the executable's directory with a final '/'. The settings file lies in
 // $XDG_CONFIG_HOME/lorvix/, else in $HOME/.config/lorvix/, else (no usable
-// variable) beside the program.
-AppPaths AppPathsFor(const std::string& executablePath, const char* xdgConfigHome,
-                     const char* home);
+// variable) beside the program. The data directory is
+// $XDG_DATA_HOME/lorvix/, else $HOME/.local/share/lorvix/, else none.
+AppPaths AppPathsFor(const std::string& executablePath, const Environment& environment);
 
 // The paths of the running program, from /proc/self/exe and the
 // environment; creates the settings directory when it is missing.

@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "gamewindow/game_window.h"
+#include "levels/level_start.h"
 #include "levels/passwords.h"
 #include "levels/settings.h"
 #include "render/game_graphics.h"
@@ -17,7 +18,10 @@ EditorFrameFactory CreateEditorFrame;
 // anything may draw from it, the paths exist before the settings are read,
 // and the editor is created last, when the window it edits for is complete.
 TMyWindow::TMyWindow(platform::Platform& platform, const AppPaths& paths)
-    : Platform(platform), ProgramDir(paths.programDir), SettingsPath(paths.settingsFile) {
+    : Platform(platform),
+      ProgramDir(paths.programDir),
+      SettingsPath(paths.settingsFile),
+      DataDir(paths.dataDir) {
   std::srand(static_cast<unsigned>(std::time(nullptr)));
 
   for (size_t i = 0; i < SoundFilePaths.size(); ++i)
@@ -40,6 +44,8 @@ TMyWindow::TMyWindow(platform::Platform& platform, const AppPaths& paths)
   MoveList.fill(0);
   LevelCount = 0;
   MoveListPos = 0;
+  // Until the first load succeeds the board holds no level.
+  ShowNoLevel(*this);
 
   TitleShowing = true;
   MovedSinceUndo = false;

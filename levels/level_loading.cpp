@@ -9,6 +9,7 @@
 #include "levels/level_files.h"
 #include "levels/level_start.h"
 #include "levels/settings.h"
+#include "levels/work_files.h"
 #include "levels/world_layout.h"
 
 namespace lorvix {
@@ -36,6 +37,13 @@ std::string NoticeText(int kind, const std::string& fileName) {
   return text;
 }
 
+// The empty board of a failed world level load; returns false.
+bool NoWorldLevel(TMyWindow& w) {
+  ShowNoLevel(w);
+  w.BestMoves = 0;
+  return false;
+}
+
 platform::FileDialogRequest OpenRequest(const char* filter, const char* extension,
                                         const std::string& dir) {
   return {filter, extension, dir, true};
@@ -53,8 +61,12 @@ void TMyWindow::ShowNotice(int kind, const std::string& text) {
 // range can only come from an extra world carried over by the world
 // commands; refusing it keeps it away from the password table and makes
 // the caller offer to quit, as for any level the file does not hold.
+//
+// A failed load leaves the empty board: the level number has already moved
+// on, so the level still on the board would otherwise be played, and its
+// record, solution and password stored, under a number that was not loaded.
 bool TMyWindow::LoadWorldLevel() {
-  if (LevelNumber < FIRST_WORLD_LEVEL || LevelNumber > LAST_WORLD_LEVEL) return false;
+  if (LevelNumber < FIRST_WORLD_LEVEL || LevelNumber > LAST_WORLD_LEVEL) return NoWorldLevel(*this);
   PasswordGate();
 
   LevelRecord level = LevelOf(*this);
@@ -62,10 +74,10 @@ bool TMyWindow::LoadWorldLevel() {
   const LevelReadResult result = ReadWorldsFile(WorldsFilePath, LevelNumber, level, count);
   if (result == LevelReadResult::CannotOpen) {
     ShowNotice(NOTICE_FILE_ERROR, "Level.dat");
-    return false;
+    return NoWorldLevel(*this);
   }
   LevelCount = count;
-  if (result != LevelReadResult::Ok) return false;
+  if (result != LevelReadResult::Ok) return NoWorldLevel(*this);
 
   StartLevel(*this, level);
   EditorLevel = false;
@@ -92,7 +104,7 @@ void TMyWindow::LoadExtraLevel() {
   StartLevel(*this, level);
   EditorLevel = false;
   ExtraWorld = true;
-  BestMoves = ReadRecord(ExtraRecordsPath, LevelNumber);
+  BestMoves = ReadRecord(WorkFileToRead({ProgramDir, DataDir}, ExtraRecordsPath), LevelNumber);
   InvalidateAll();
 }
 

@@ -11,6 +11,16 @@ void StartLevel(GameState& s, const LevelRecord& level) {
   s.MoveCount = 0;
   s.MoveListPos = 0;
   s.Replaying = false;
+  s.NoLevel = false;
+}
+
+void ShowNoLevel(GameState& s) {
+  LevelRecord none;
+  none.Board.fill(TILE_FLOOR);
+  none.Start = none.Exit = none.ExitDoor = {NOT_PLACED, NOT_PLACED};
+  StartLevel(s, none);
+  s.Sliding = false;
+  s.NoLevel = true;
 }
 
 }  // namespace lorvix

@@ -14,4 +14,9 @@ namespace lorvix {
 // fields are the caller's business.
 void StartLevel(GameState& s, const LevelRecord& level);
 
+// The board after a failed load: plain floor, no figure, exit or door on
+// it, no key pairs, nothing to undo or replay and no slide; NoLevel set, so
+// that no key can solve anything until a level loads.
+void ShowNoLevel(GameState& s);
+
 }  // namespace lorvix

@@ -9,6 +9,7 @@
 #include "gamewindow/game_window.h"
 #include "levels/level_files.h"
 #include "levels/settings.h"
+#include "levels/work_files.h"
 #include "levels/world_layout.h"
 
 namespace lorvix {
@@ -48,7 +49,9 @@ void TMyWindow::NextLevel() {
   if (ExtraWorld) {
     const int32_t n = LevelNumber;
     LevelNumber = n + 1;
-    if (ReadRecord(ExtraRecordsPath, n) == 0 || !CanOpen(ExtraSolutionPathFor(ExtraWorldPath, n))) {
+    const WorkPlaces places{ProgramDir, DataDir};
+    if (ReadRecord(WorkFileToRead(places, ExtraRecordsPath), n) == 0 ||
+        !CanOpen(WorkFileToRead(places, ExtraSolutionPathFor(ExtraWorldPath, n)))) {
       ShowNotice(NOTICE_NOT_SOLVED);
       LevelNumber = n;
     }

@@ -9,6 +9,7 @@
 #include "levels/level_files.h"
 #include "levels/passwords.h"
 #include "levels/settings.h"
+#include "levels/work_files.h"
 #include "levels/world_layout.h"
 
 namespace lorvix {
@@ -21,16 +22,27 @@ bool IsNewBest(int32_t record, int32_t moves) {
   return record == 0 || static_cast<uint32_t>(record) >= static_cast<uint32_t>(moves);
 }
 
+// Stores the move list as the solution that belongs at `path`. Failures are
+// silent: the level advances all the same.
+void StoreSolution(const WorkPlaces& places, const std::string& path, MoveArray& moves, int32_t pos) {
+  WriteWorkFile(places, path, [&](const std::string& file) { return WriteSolution(file, moves, pos); });
+}
+
 }  // namespace
 
 // The solution is stored before the next level is loaded, since loading
-// resets the move list.
+// resets the move list. Without a level on the board there is nothing to
+// store: the number in LevelNumber was never loaded.
 void TMyWindow::LevelSolved() {
+  if (NoLevel) return;
   const int32_t n = LevelNumber;
+  const WorkPlaces places{ProgramDir, DataDir};
 
   if (ExtraWorld) {
-    if (IsNewBest(ReadRecord(ExtraRecordsPath, n), MoveCount)) WriteRecord(ExtraRecordsPath, n, MoveCount);
-    WriteSolution(ExtraSolutionPathFor(ExtraWorldPath, n), MoveList, MoveListPos);
+    if (IsNewBest(ReadRecord(WorkFileToRead(places, ExtraRecordsPath), n), MoveCount))
+      WriteWorkFile(places, ExtraRecordsPath,
+                    [&](const std::string& file) { return WriteRecord(file, n, MoveCount); });
+    StoreSolution(places, ExtraSolutionPathFor(ExtraWorldPath, n), MoveList, MoveListPos);
     LevelNumber = n + 1;
     if (LevelNumber > LevelCount) {
       ShowNotice(NOTICE_WORLD_DONE);
@@ -42,7 +54,7 @@ void TMyWindow::LevelSolved() {
   }
 
   if (EditorLevel) {
-    WriteSolution(UserLevelSolutionPathFor(ProgramDir), MoveList, MoveListPos);
+    StoreSolution(places, UserLevelSolutionPathFor(ProgramDir), MoveList, MoveListPos);
     RestartWorld();
     return;
   }
@@ -50,7 +62,7 @@ void TMyWindow::LevelSolved() {
   WriteStoredPassword(SettingsPath, n, std::to_string(PasswordOf(PasswordTable, n)));
   if (IsNewBest(ReadRecord(SettingsPath, n), MoveCount)) {
     WriteRecord(SettingsPath, n, MoveCount);
-    WriteSolution(WorldSolutionPathFor(ProgramDir, n), MoveList, MoveListPos);
+    StoreSolution(places, WorldSolutionPathFor(ProgramDir, n), MoveList, MoveListPos);
   }
   LevelNumber = n + 1;
   if (IsLastOfWorld(n)) {
@@ -63,13 +75,16 @@ void TMyWindow::LevelSolved() {
 
 // The level is restarted from its file and the stored moves are handed to
 // the game tick, which plays them one by one and stops on the end marker.
-// Without a stored solution nothing happens at all.
+// Without a stored solution nothing happens at all, and when the level
+// cannot be loaded again there is nothing to replay the moves on.
 void TMyWindow::ReplaySolution() {
-  const std::string path = ExtraWorld    ? ExtraSolutionPathFor(ExtraWorldPath, LevelNumber)
-                           : EditorLevel ? UserLevelSolutionPathFor(ProgramDir)
-                                         : WorldSolutionPathFor(ProgramDir, LevelNumber);
+  const std::string path = WorkFileToRead(
+      {ProgramDir, DataDir}, ExtraWorld    ? ExtraSolutionPathFor(ExtraWorldPath, LevelNumber)
+                             : EditorLevel ? UserLevelSolutionPathFor(ProgramDir)
+                                           : WorldSolutionPathFor(ProgramDir, LevelNumber));
   if (!std::ifstream(path).is_open()) return;
   Retry();
+  if (NoLevel) return;
   if (ReadSolution(path, MoveList)) {
     MoveListPos = 0;
     Replaying = true;

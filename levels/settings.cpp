@@ -38,8 +38,8 @@ int32_t ReadRecord(const std::string& file, int32_t level) {
   return platform::GetProfileInt(file, SECTION_LEVEL, LevelKey(level), 0);
 }
 
-void WriteRecord(const std::string& file, int32_t level, int32_t moves) {
-  platform::WriteProfileString(file, SECTION_LEVEL, LevelKey(level), std::to_string(moves));
+bool WriteRecord(const std::string& file, int32_t level, int32_t moves) {
+  return platform::WriteProfileString(file, SECTION_LEVEL, LevelKey(level), std::to_string(moves));
 }
 
 void ClearRecords(const std::string& file, int32_t first, int32_t last) {

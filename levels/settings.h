@@ -43,7 +43,7 @@ void WriteSetupValue(const std::string& settingsFile, const char* key, int32_t v
 
 // Records: section LEVEL, key "Level<N>", 0 when absent.
 int32_t ReadRecord(const std::string& file, int32_t level);
-void WriteRecord(const std::string& file, int32_t level, int32_t moves);
+bool WriteRecord(const std::string& file, int32_t level, int32_t moves);
 // Writes record 0 for levels first..last, in one rewrite of the file.
 void ClearRecords(const std::string& file, int32_t first, int32_t last);
 

@@ -136,6 +136,15 @@ std::string OnOneLine(std::string value) {
   return value;
 }
 
+// Gives a last line without a line end one, before a line is added after
+// it. A CR at the end of that line stays its own: a bare LF after it would
+// turn it into a CR LF line end and change the line's value.
+void EndLastLine(std::vector<Line>& lines, const std::string& lineEnd) {
+  if (lines.empty() || !lines.back().end.empty()) return;
+  const std::string& text = lines.back().text;
+  lines.back().end = (!text.empty() && text.back() == '\r') ? "\r\n" : lineEnd;
+}
+
 // Sets one key in the lines of a file, as WriteProfileString describes.
 void SetEntry(std::vector<Line>& lines, const std::string& section, const std::string& key,
               const std::string& value) {
@@ -152,12 +161,11 @@ void SetEntry(std::vector<Line>& lines, const std::string& section, const std::s
     size_t insertAt = *at.sectionHeader + 1;
     for (size_t i = insertAt; i < at.sectionEnd; ++i)
       if (EntryOf(lines[i].text)) insertAt = i + 1;
-    if (insertAt == lines.size() && !lines.empty() && lines.back().end.empty())
-      lines.back().end = lineEnd;
+    if (insertAt == lines.size()) EndLastLine(lines, lineEnd);
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
                  Line{key + "=" + OnOneLine(value), lineEnd});
   } else {
-    if (!lines.empty() && lines.back().end.empty()) lines.back().end = lineEnd;
+    EndLastLine(lines, lineEnd);
     if (!lines.empty() && !Trim(lines.back().text).empty()) lines.push_back({"", lineEnd});
     lines.push_back({"[" + section + "]", lineEnd});
     lines.push_back({key + "=" + OnOneLine(value), lineEnd});

@@ -4,6 +4,7 @@
 // otherwise be taken for board squares, so these tests put telling codes
 // there (the undo copy follows the board directly).
 
+#include <algorithm>
 #include <limits>
 
 #include "game/rules.h"
@@ -117,6 +118,33 @@ TEST(FileCoordinates, ASlideFromOffTheBoardEnds) {
   RecordingHost host;
   SlideStep(s, host);
   EXPECT_FALSE(s.Sliding);
+}
+
+// An exit that is not placed cannot be reached, even by a figure that
+// starts on the same square off the board.
+TEST(FileCoordinates, AnExitOffTheBoardIsNeverReached) {
+  for (Square off : OFF_BOARD) {
+    GameState s = Level({});
+    s.PlayerCol = s.ExitCol = off.col;
+    s.PlayerRow = s.ExitRow = off.row;
+    RecordingHost host;
+    TryMove(s, KEY_RIGHT, host);
+    CheckSquares(s, host);
+    EXPECT_EQ(std::count(host.events.begin(), host.events.end(), "solved"), 0) << off.col << ", " << off.row;
+  }
+}
+
+// Without a level on the board the arrow keys move and count nothing; the
+// command keys still lead to other levels.
+TEST(FileCoordinates, WithoutALevelOnlyTheCommandKeysWork) {
+  GameState s = Level({"#@.E#"});
+  s.NoLevel = true;
+  RecordingHost host;
+  for (int key : {KEY_RIGHT, KEY_RIGHT, KEY_UNDO, KEY_NEXT_LEVEL, KEY_RETRY}) TryMove(s, key, host);
+  EXPECT_EQ(s.PlayerCol, 1);
+  EXPECT_EQ(s.MoveCount, 0);
+  EXPECT_EQ(s.MoveListPos, 0);
+  EXPECT_THAT(host.events, ::testing::ElementsAre("next level", "load world level", "invalidate"));
 }
 
 }  // namespace

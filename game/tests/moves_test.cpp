@@ -53,6 +53,24 @@ TEST(Moves, BlocksStopAtWallsBlocksExitAndFilledSquares) {
   }
 }
 
+// Codes the rules do not know, whatever their value, are invisible walls:
+// neither the figure nor a pushed block enters them.
+TEST(Moves, UnknownCodesAreInvisibleWalls) {
+  for (int32_t code : {0, 2, 4, 13, 49, 58, -1, 1000, INT32_MIN, INT32_MAX}) {
+    for (std::string_view row : {"#@.", "#@o."}) {
+      GameState s = Level({row});
+      s.Board[CellIndex(static_cast<int>(row.size()) - 1, 0)] = code;
+      const TileGrid before = s.Board;
+      RecordingHost host;
+      TryMove(s, KEY_RIGHT, host);
+      SCOPED_TRACE(testing::Message() << code << " " << row);
+      EXPECT_EQ(s.Board, before);
+      EXPECT_EQ(s.PlayerCol, 1);
+      EXPECT_EQ(host.Sounds(), std::vector<int>{SOUND_BUMP});
+    }
+  }
+}
+
 TEST(Moves, WalkableSquaresAreEnteredSilently) {
   for (char c : {'.', '_', '=', '~', 'E'}) {
     GameState s = Level({"#@" + std::string(1, c)});

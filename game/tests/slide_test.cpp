@@ -132,6 +132,34 @@ TEST(Slide, ALandingSquareBesideAPartnerOffTheBoardEndsTheSlide) {
   EXPECT_TRUE(host.Sounds() == std::vector<int>{SOUND_PUSH});
 }
 
+// Two pads in one row with floor between them: the slider leaves one pad,
+// slides into the other and comes out of the first again. The slide ends on
+// the first square it reaches a second time, so the keys unlock.
+TEST(Slide, ASliderCirclingThroughTwoPadsStopsWhereItWasBefore) {
+  GameState s = Level({"#a.s.a#", "#@....#"});
+  s.Sliding = true;
+  s.SlideCol = 3;
+  s.SlideDir = DIR_RIGHT;
+  RecordingHost host;
+  for (int step = 0; step < 3; ++step) SlideStep(s, host);
+  EXPECT_FALSE(s.Sliding);
+  EXPECT_THAT(Drawn(s, 7, 2), ElementsAre("#a.s.a#", "#@....#"));
+}
+
+// The same circle entered by play: the slider is pushed into a third pad of
+// the same code and comes out beside the first one in board order.
+TEST(Slide, ACircleEnteredThroughAThirdPadEndsWithinOneRound) {
+  GameState s = Level({"#a...a#", "#......", "#@sa..#"});
+  RecordingHost host;
+  TryMove(s, KEY_RIGHT, host);
+  ASSERT_TRUE(s.Sliding);
+  EXPECT_EQ(s.SlideCol, 2);
+  EXPECT_EQ(s.SlideRow, 0);
+  for (int step = 0; step < 5 && s.Sliding; ++step) SlideStep(s, host);
+  EXPECT_FALSE(s.Sliding);
+  EXPECT_THAT(Drawn(s, 7, 3), ElementsAre("#as..a#", "#......", "#.@a..#"));
+}
+
 TEST(Slide, ASlideWithoutValidDirectionOnlyRunsTheChecks) {
   GameState s = Level({"#.s.#"});
   s.Sliding = true;

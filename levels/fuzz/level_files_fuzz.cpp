@@ -1,18 +1,15 @@
 #include "levels/fuzz/level_files_fuzz.h"
 
-#include <cstdlib>
+#include <fstream>
 #include <sstream>
 #include <string>
 
+#include "fuzz/fuzz_input.h"
 #include "levels/level_files.h"
 #include "levels/text_encoding.h"
 
 namespace lorvix::fuzz {
 namespace {
-
-void Require(bool property) {
-  if (!property) std::abort();
-}
 
 std::string Bytes(const uint8_t* data, size_t size) {
   return std::string(reinterpret_cast<const char*>(data), size);
@@ -117,6 +114,22 @@ void SolutionInput(const uint8_t* data, size_t size) {
   MoveArray reread;
   Require(ReadSolution(again, reread));
   Require(reread == moves);
+}
+
+void UserLevelInput(const uint8_t* data, size_t size) {
+  const std::string path = ScratchFolder() + "level.sda";
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << Bytes(data, size);
+  LevelRecord fromFile = Patterned();
+  Require(ReadUserLevel(path, fromFile));
+  std::istringstream in(Bytes(data, size));
+  LevelRecord fromText = Patterned();
+  ReadLevelRecord(in, fromText);
+  Require(fromFile == fromText);
+
+  Require(WriteUserLevel(path, fromFile));
+  LevelRecord reread;
+  Require(ReadUserLevel(path, reread));
+  Require(reread == fromFile);
 }
 
 }  // namespace lorvix::fuzz

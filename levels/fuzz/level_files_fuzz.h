@@ -20,5 +20,8 @@ void ExtraWorldInput(const uint8_t* data, size_t size);
 // A solution read back holds zeros after its end marker and survives a
 // write and a read.
 void SolutionInput(const uint8_t* data, size_t size);
+// A user level file read from the disk is the record its bytes hold, and
+// the editor's writer stores it so that it reads back the same.
+void UserLevelInput(const uint8_t* data, size_t size);
 
 }  // namespace lorvix::fuzz

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 
@@ -80,6 +81,49 @@ TEST(AtomicFile, ATargetThatCannotBeReplacedStaysAsItIs) {
   EXPECT_EQ(ReadBytes(path + "/inside"), "x");
   EXPECT_EQ(EntriesIn(dir.path()), 1u);
   EXPECT_FALSE(platform::WriteFileAtomically(dir / "missing/dir/file", "neu"));
+}
+
+
+// Each step that the system could refuse (a full disk while writing or
+// syncing, a folder that refuses new files, a rename that fails) leaves
+// the old file as it was.
+TEST(AtomicFile, EveryStepThatFailsKeepsTheOldFile) {
+  ScratchDir dir;
+  const std::string path = dir / "QX LORVIX 11.INI";
+  WriteBytes(path, "[LEVEL]\nLevel1=40\n");
+  for (platform::WriteStep failing : {platform::WriteStep::Create, platform::WriteStep::Write,
+                                      platform::WriteStep::Sync, platform::WriteStep::Rename}) {
+    platform::ScopedWriteFault fault(
+        [failing](platform::WriteStep step, const std::string&) { return step == failing ? ENOSPC : 0; });
+    EXPECT_FALSE(platform::WriteFileAtomically(path, "[LEVEL]\nLevel1=12\n"));
+    EXPECT_EQ(ReadBytes(path), "[LEVEL]\nLevel1=40\n");
+    EXPECT_EQ(EntriesIn(dir.path()), 1u);
+  }
+  EXPECT_TRUE(platform::WriteFileAtomically(path, "neu")) << "the hook is gone with its scope";
+}
+
+// A file that nobody may write stays as it is, also for root, whom the
+// system would let replace it.
+TEST(AtomicFile, AReadOnlyFileIsNotReplaced) {
+  ScratchDir dir;
+  const std::string path = dir / "Pack.dat";
+  WriteBytes(path, "[LEVEL]\nLevel1=40\n");
+  ::chmod(path.c_str(), 0444);
+  EXPECT_FALSE(platform::WriteFileAtomically(path, "neu"));
+  EXPECT_EQ(ReadBytes(path), "[LEVEL]\nLevel1=40\n");
+  EXPECT_EQ(EntriesIn(dir.path()), 1u);
+}
+
+// Settings kept elsewhere and linked into place stay linked.
+TEST(AtomicFile, ALinkStaysALinkAndTheFileItPointsToIsReplaced) {
+  ScratchDir dir;
+  std::filesystem::create_directory(dir / "dotfiles");
+  WriteBytes(dir / "dotfiles/lorvix.ini", "alt");
+  std::filesystem::create_symlink("dotfiles/lorvix.ini", dir / "QX LORVIX 11.INI");
+  ASSERT_TRUE(platform::WriteFileAtomically(dir / "QX LORVIX 11.INI", "neu"));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "QX LORVIX 11.INI"));
+  EXPECT_EQ(ReadBytes(dir / "dotfiles/lorvix.ini"), "neu");
+  EXPECT_EQ(EntriesIn(dir / "dotfiles"), 1u);
 }
 
 }  // namespace

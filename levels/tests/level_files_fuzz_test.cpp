@@ -59,6 +59,7 @@ TEST(LevelFilesFuzz, LevelRecord) { Exercise(fuzz::LevelRecordInput, 1); }
 TEST(LevelFilesFuzz, WorldsFile) { Exercise(fuzz::WorldsFileInput, 2); }
 TEST(LevelFilesFuzz, ExtraWorld) { Exercise(fuzz::ExtraWorldInput, 3); }
 TEST(LevelFilesFuzz, Solution) { Exercise(fuzz::SolutionInput, 4); }
+TEST(LevelFilesFuzz, UserLevel) { Exercise(fuzz::UserLevelInput, 5); }
 
 }  // namespace
 }  // namespace lorvix

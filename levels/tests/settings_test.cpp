@@ -12,17 +12,19 @@ namespace {
 using platform::Answer;
 
 TEST(AppPaths, ProgramDirAndSettingsFollowTheExecutableAndTheEnvironment) {
-  AppPaths p = AppPathsFor("/opt/lorvix/bin/lorvix", "/home/a/.cfg", "/home/a");
+  AppPaths p = AppPathsFor("/opt/lorvix/bin/lorvix", {"/home/a/.cfg", "/home/a/.data", "/home/a"});
   EXPECT_EQ(p.programDir, "/opt/lorvix/bin/");
   EXPECT_EQ(p.settingsFile, "/home/a/.cfg/lorvix/QX LORVIX 11.INI");
+  EXPECT_EQ(p.dataDir, "/home/a/.data/lorvix/");
 
-  EXPECT_EQ(AppPathsFor("/x/lorvix", nullptr, "/home/b").settingsFile,
-            "/home/b/.config/lorvix/QX LORVIX 11.INI");
-  EXPECT_EQ(AppPathsFor("/x/lorvix", "", "/home/b").settingsFile,
-            "/home/b/.config/lorvix/QX LORVIX 11.INI");
-  EXPECT_EQ(AppPathsFor("/x/lorvix", "relative", "/home/b").settingsFile,
-            "/home/b/.config/lorvix/QX LORVIX 11.INI");
-  EXPECT_EQ(AppPathsFor("/x/lorvix", nullptr, nullptr).settingsFile, "/x/QX LORVIX 11.INI");
+  for (const char* unusable : {static_cast<const char*>(nullptr), "", "relative"}) {
+    p = AppPathsFor("/x/lorvix", {unusable, unusable, "/home/b"});
+    EXPECT_EQ(p.settingsFile, "/home/b/.config/lorvix/QX LORVIX 11.INI");
+    EXPECT_EQ(p.dataDir, "/home/b/.local/share/lorvix/");
+  }
+  p = AppPathsFor("/x/lorvix", {});
+  EXPECT_EQ(p.settingsFile, "/x/QX LORVIX 11.INI");
+  EXPECT_EQ(p.dataDir, "") << "no data directory: files stay where they belong";
 }
 
 TEST(AppPaths, TheRunningProgramIsFoundThroughItsRealPath) {

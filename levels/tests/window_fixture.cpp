@@ -18,6 +18,7 @@ void WindowTest::SetUp() {
   fs::create_directories(root / "config");
   programDir = (root / "bin").string() + "/";
   settingsFile = (root / "config" / "QX LORVIX 11.INI").string();
+  dataDir = (root / "data" / "lorvix").string() + "/";
   AppClosing = false;
 }
 
@@ -75,7 +76,7 @@ std::string WindowTest::ReadFile(const std::string& path) const {
 bool WindowTest::Exists(const std::string& path) const { return fs::exists(path); }
 
 TMyWindow& WindowTest::Open() {
-  window = std::make_unique<TMyWindow>(platform, AppPaths{programDir, settingsFile});
+  window = std::make_unique<TMyWindow>(platform, AppPaths{programDir, settingsFile, dataDir});
   return *window;
 }
 

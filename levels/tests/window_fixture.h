@@ -59,6 +59,7 @@ class WindowTest : public ::testing::Test {
   std::filesystem::path root;
   std::string programDir;  // ends in '/'
   std::string settingsFile;
+  std::string dataDir;     // ends in '/'
   platform::HeadlessPlatform platform;
   std::unique_ptr<TMyWindow> window;
 };

@@ -118,6 +118,17 @@ TEST_F(ProfileTest, WritesKeepEveryOtherLine) {
   EXPECT_EQ(GetProfileString(file_, "MIDI", "Midi0", "", 260), "/home/a/song.mid");
 }
 
+// Found by fuzzing: a last line ending in a bare CR, in a file of LF line
+// ends, lost that CR (and its value changed) when a key was added after it.
+TEST_F(ProfileTest, ALastLineEndingInCarriageReturnKeepsItsValue) {
+  Put("[SETUP]\nMidi0=lied\r");
+  ASSERT_EQ(GetProfileString(file_, "SETUP", "Midi0", "", 100), "lied\r");
+  WriteProfileString(file_, "SETUP", "LAST", "5");
+  WriteProfileString(file_, "LEVEL", "Level1", "9");
+  EXPECT_EQ(GetProfileString(file_, "SETUP", "Midi0", "", 100), "lied\r");
+  EXPECT_EQ(Content(), "[SETUP]\nMidi0=lied\r\r\nLAST=5\n\n[LEVEL]\nLevel1=9\n");
+}
+
 TEST_F(ProfileTest, SeveralKeysAtOnceGiveTheSameFileAsOneByOne) {
   const std::string start = "[LEVEL]\r\nlevel2=5\r\n\r\n[PASS]\r\nPW1=1\r\n";
   Put(start);
