@@ -150,7 +150,7 @@ FileDialogResult ShowFileDialog(const FileDialogRequest& request, bool save) {
   long style = save ? wxFD_SAVE : wxFD_OPEN;
   if (save && request.overwritePrompt) style |= wxFD_OVERWRITE_PROMPT;
   if (!save && request.mustExist) style |= wxFD_FILE_MUST_EXIST;
-  wxFileDialog dialog(ActiveFrame(), save ? "Speichern unter" : "Öffnen", Wx(request.initialDir),
+  wxFileDialog dialog(ActiveFrame(), Wx(save ? "Speichern unter" : "Öffnen"), Wx(request.initialDir),
                       wxString(), Wx(request.filter), style);
   if (dialog.ShowModal() != wxID_OK) return {};
   wxFileName name(dialog.GetPath());
