@@ -25,10 +25,17 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
 PROGRAM_PID=
 
+# Runs at the end, whatever the result: a program still running is ended
+# and waited for before its scratch files go.
 cleanup() {
-  [ -n "$PROGRAM_PID" ] && kill "$PROGRAM_PID" 2>/dev/null || true
+  local status=$?
+  if [ -n "$PROGRAM_PID" ]; then
+    kill "$PROGRAM_PID" 2>/dev/null || true
+    wait "$PROGRAM_PID" 2>/dev/null || true
+  fi
   [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null || true
-  rm -rf "$SCRATCH"
+  rm -rf "$SCRATCH" 2>/dev/null || true
+  exit "$status"
 }
 trap cleanup EXIT
 

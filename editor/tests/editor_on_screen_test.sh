@@ -45,12 +45,12 @@ menu() {
   done
   fail "menu $mnemonic, item $item did nothing"
 }
-# Presses Return until the dialog has closed: the name field of a file
-# dialog may first take it for its completion.
+# Presses Return until the file dialog has closed: its name field may first
+# take it for its completion. The message box that may follow is left alone.
 confirm_dialog() {
   for _ in $(seq 20); do
     sleep 0.5
-    is_dialog_open || return 0
+    is_shown "^(Speichern unter|Öffnen)$" || return 0
     xdotool key Return
   done
   fail "the file dialog stays"
