@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "platform/keys.h"
+
 namespace lorvix {
 
 inline constexpr int BOARD_COLS = 20;
@@ -78,17 +80,17 @@ inline constexpr int SOUND_BUMP = 3;
 inline constexpr int SOUND_EXIT = 4;
 inline constexpr int SOUND_TELEPORT = 5;
 
-// Virtual-key codes the game window reacts to.
-inline constexpr int KEY_LEFT = 0x25;
-inline constexpr int KEY_UP = 0x26;
-inline constexpr int KEY_RIGHT = 0x27;
-inline constexpr int KEY_DOWN = 0x28;
-inline constexpr int KEY_NEXT_WORLD = 0x6A;      // numeric-pad *
-inline constexpr int KEY_NEXT_LEVEL = 0x6B;      // numeric-pad +
-inline constexpr int KEY_PREVIOUS_LEVEL = 0x6D;  // numeric-pad -
-inline constexpr int KEY_PREVIOUS_WORLD = 0x6F;  // numeric-pad /
-inline constexpr int KEY_UNDO = 0x7A;            // F11
-inline constexpr int KEY_RETRY = 0x7B;           // F12
+// Virtual-key codes the game window reacts to (platform/keys.h).
+inline constexpr int KEY_LEFT = platform::VK_LEFT;
+inline constexpr int KEY_UP = platform::VK_UP;
+inline constexpr int KEY_RIGHT = platform::VK_RIGHT;
+inline constexpr int KEY_DOWN = platform::VK_DOWN;
+inline constexpr int KEY_NEXT_WORLD = platform::VK_MULTIPLY;
+inline constexpr int KEY_NEXT_LEVEL = platform::VK_ADD;
+inline constexpr int KEY_PREVIOUS_LEVEL = platform::VK_SUBTRACT;
+inline constexpr int KEY_PREVIOUS_WORLD = platform::VK_DIVIDE;
+inline constexpr int KEY_UNDO = platform::VK_F11;
+inline constexpr int KEY_RETRY = platform::VK_F12;
 
 inline constexpr bool IsWalkable(int code) {
   return code == TILE_FLOOR || code == TILE_TARGET || code == TILE_EXIT || code == TILE_FILLED ||
