@@ -92,6 +92,10 @@ void TMyWindow::LoadWorldLevelOrQuit() {
   InvalidateAll();
 }
 
+// A pack that does not hold the level (one without levels, or one that has
+// lost levels since it was opened) leaves the empty board, as a failed load
+// does: the board shown before would otherwise be played, and its record
+// and solution stored, as a level of this pack.
 void TMyWindow::LoadExtraLevel() {
   LevelRecord level = LevelOf(*this);
   int32_t count = LevelCount;
@@ -101,10 +105,15 @@ void TMyWindow::LoadExtraLevel() {
     return;
   }
   LevelCount = count;
-  StartLevel(*this, level);
   EditorLevel = false;
   ExtraWorld = true;
-  BestMoves = ReadRecord(WorkFileToRead({ProgramDir, DataDir}, ExtraRecordsPath), LevelNumber);
+  if (LevelNumber < 1 || LevelNumber > count) {
+    ShowNoLevel(*this);
+    BestMoves = 0;
+  } else {
+    StartLevel(*this, level);
+    BestMoves = ReadRecord(WorkFileToRead({ProgramDir, DataDir}, ExtraRecordsPath), LevelNumber);
+  }
   InvalidateAll();
 }
 

@@ -112,5 +112,41 @@ TEST_F(FailedLoad, AFailedLevelCommandDoesNotLeaveTheOldLevelUnderTheNewNumber) 
   EXPECT_FALSE(Exists(programDir + "Solve11.sco"));
 }
 
+// A pack without levels is a load that found nothing: its text lines are
+// shown, but the level shown before does not stay playable as the pack's
+// level 1, whose record and solution would then be stored.
+TEST_F(FailedLoad, APackWithoutLevelsLeavesTheEmptyBoardAndStoresNothing) {
+  WriteWorldsFile(10);
+  TMyWindow& g = Start();
+  ASSERT_EQ(ShownLevel(), 1);
+  Choose(WriteExtraWorld("Leer.sde", "Meine Welt\r\nvon Anna\r\n\r\n", 0));
+  g.OpenExtraWorld();
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Meine Welt\nvon Anna\n"});
+  EXPECT_TRUE(g.ExtraWorld);
+  EXPECT_EQ(g.LevelNumber, 1);
+  EXPECT_TRUE(g.NoLevel);
+  EXPECT_EQ(g.Board, FilledBoard(TILE_FLOOR));
+
+  for (int i = 0; i < 3; ++i) {  // the way to the exit of the level shown before
+    g.TryMove(KEY_RIGHT);
+    Tick(40);
+  }
+  PlayEverything();
+  EXPECT_EQ(g.Board, FilledBoard(TILE_FLOOR));
+  EXPECT_FALSE(Exists((root / "Leer.dat").string()));
+  EXPECT_FALSE(Exists((root / "Leer1.sco").string()));
+  EXPECT_FALSE(Exists(dataDir));
+
+  platform.messages.clear();
+  g.NextLevel();
+  g.PreviousLevel();
+  EXPECT_EQ(MessageTexts(), (std::vector<std::string>{
+                                "Sie müssen erst diese Spielebene überwinden.",
+                                "Dies ist die letzte Spielebene in dieser Spielwelt",
+                                "Dies ist bereits die erste Spielebene in dieser Spielwelt"}));
+  EXPECT_EQ(g.LevelNumber, 1);
+  EXPECT_TRUE(g.NoLevel);
+}
+
 }  // namespace
 }  // namespace lorvix::testing
