@@ -3,14 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "builder/tests/builder_fixture.h"
 #include "levels/level_files.h"
+#include "platform/atomic_file.h"
 
 namespace wendrel::testing {
 namespace {
 
+using lorvix::testing::FileNamesIn;
 using lorvix::testing::ReadBytes;
 using lorvix::testing::WriteBytes;
 using platform::Icon;
@@ -112,14 +115,32 @@ TEST_F(PackSave, ACancelledDialogWritesNothingAndAFailedOneSaysSo) {
   EXPECT_FALSE(std::filesystem::exists(packPath));
 }
 
-TEST_F(PackSave, APackThatCannotBeCreatedIsReported) {
+// A pack that cannot be written, in a missing folder or failing at any step
+// of the replacement (a full disk, an I/O error), is reported; a pack saved
+// before under that name stays as it was, and no temporary file is left.
+TEST_F(PackSave, APackThatCannotBeWrittenIsReportedAndThePackSavedBeforeStays) {
+  const std::string notWritten =
+      "Fehler beim speichern der Datei.     \nBitte überprüfen Sie den freien Speicherplatz     "
+      "\nauf dem Datenträger.";
+  Drop({LevelFile("a.sda", kEditorLevel)});
+  WriteBytes(packPath, "the pack saved before");
+  const std::set<std::string> before = FileNamesIn(dir.path());
   ChooseInSaveDialog(dir / "kein Ordner/Welt.sde");
   Save();
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{
-                                "Fehler beim speichern der Datei.     \nBitte überprüfen Sie den "
-                                "freien Speicherplatz     \nauf dem Datenträger."});
-  EXPECT_EQ(platform.messages[0].caption, "Datei Fehler");
-  EXPECT_EQ(platform.messages[0].icon, Icon::Stop);
+  for (platform::WriteStep failing : {platform::WriteStep::Create, platform::WriteStep::Write,
+                                      platform::WriteStep::Sync, platform::WriteStep::Rename}) {
+    platform::ScopedWriteFault fault(
+        [failing](platform::WriteStep step, const std::string&) { return step == failing ? ENOSPC : 0; });
+    ChooseInSaveDialog(packPath);
+    Save();
+  }
+  EXPECT_EQ(ReadBytes(packPath), "the pack saved before");
+  EXPECT_EQ(FileNamesIn(dir.path()), before);
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>(5, notWritten));
+  for (const platform::RecordedMessage& m : platform.messages) {
+    EXPECT_EQ(m.caption, "Datei Fehler");
+    EXPECT_EQ(m.icon, Icon::Stop);
+  }
 }
 
 }  // namespace

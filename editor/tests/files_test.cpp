@@ -3,10 +3,12 @@
 
 #include <sys/resource.h>
 
+#include <cerrno>
 #include <csignal>
 #include <functional>
 
 #include "editor/tests/editor_fixture.h"
+#include "platform/atomic_file.h"
 
 namespace lorvix::testing {
 namespace {
@@ -144,6 +146,28 @@ TEST_F(Files, AFailedSaveKeepsTheOldFileAndIsReportedNotPraised) {
   EXPECT_EQ(Texts(), (std::vector<std::string>{kNotWritten, kNotWritten}));
   EXPECT_EQ(platform.messages[0].caption, "Datei Fehler");
   EXPECT_EQ(platform.messages[0].icon, Icon::Stop);
+}
+
+// A save that fails at any step of the replacement (a full disk, an I/O
+// error) keeps the level saved before and leaves no temporary file beside
+// it; the designer is told so, never that the level was saved.
+TEST_F(Files, ASaveFailingAtAnyStepKeepsTheFileSavedBefore) {
+  DrawLevel();
+  WriteBytes(Path("old.sda"), "alt");
+  const std::set<std::string> before = FileNamesIn(scratch.path());
+  for (platform::WriteStep failing : {platform::WriteStep::Create, platform::WriteStep::Write,
+                                      platform::WriteStep::Sync, platform::WriteStep::Rename}) {
+    platform::ScopedWriteFault fault(
+        [failing](platform::WriteStep step, const std::string&) { return step == failing ? ENOSPC : 0; });
+    SaveAs(Path("old.sda"));
+  }
+  EXPECT_EQ(ReadBytes(Path("old.sda")), "alt");
+  EXPECT_EQ(FileNamesIn(scratch.path()), before);
+  EXPECT_EQ(Texts(), std::vector<std::string>(4, kNotWritten));
+  for (const auto& m : platform.messages) {
+    EXPECT_EQ(m.caption, "Datei Fehler");
+    EXPECT_EQ(m.icon, Icon::Stop);
+  }
 }
 
 TEST_F(Files, AShortFileReplacesOnlyWhatItHolds) {

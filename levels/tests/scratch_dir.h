@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 
 namespace lorvix::testing {
@@ -38,6 +39,15 @@ inline std::string ReadBytes(const std::string& path) {
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// The names of the entries of a folder: a save that failed must leave no
+// temporary file beside the file it was to replace.
+inline std::set<std::string> FileNamesIn(const std::string& dir) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(dir))
+    names.insert(entry.path().filename().string());
+  return names;
 }
 
 }  // namespace lorvix::testing
