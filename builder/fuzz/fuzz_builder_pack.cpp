@@ -56,8 +56,9 @@ std::vector<std::string> Files(const std::string& bytes, int count) {
   std::vector<std::string> files(static_cast<size_t>(count));
   size_t from = 0;
   for (size_t i = 0; i < files.size() && from <= bytes.size(); ++i) {
-    const size_t end = i + 1 == files.size() ? bytes.size()
-                                             : std::min(bytes.find(FILE_SEPARATOR, from), bytes.size());
+    const bool last = i + 1 == files.size();
+    const size_t end =
+        last ? bytes.size() : std::min(bytes.find(FILE_SEPARATOR, from), bytes.size());
     files[i] = bytes.substr(from, end - from);
     from = end + 1;
   }
@@ -70,9 +71,10 @@ std::string WithoutLineBreaks(std::string text) {
   return text;
 }
 
+// Every byte but the continuation bytes starts a character.
 size_t Utf8Characters(const std::string& text) {
-  return static_cast<size_t>(
-      std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+  auto starts = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; };
+  return static_cast<size_t>(std::count_if(text.begin(), text.end(), starts));
 }
 
 void CheckTextLine(const std::string& typed, const std::string& read) {
@@ -125,7 +127,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     expected.push_back(expected.front());
   }
   b.frame.FilesDropped(listed);
-  for (size_t i = 0; i < lines.size(); ++i) b.frame.Frame().SetText(wendrel::TEXT_LINES[i], lines[i]);
+  for (size_t i = 0; i < lines.size(); ++i)
+    b.frame.Frame().SetText(wendrel::TEXT_LINES[i], lines[i]);
 
   std::filesystem::remove(b.packPath);
   b.platform.fileDialogResults.push_back({true, 0, b.packPath});

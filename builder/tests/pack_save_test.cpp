@@ -129,8 +129,9 @@ TEST_F(PackSave, APackThatCannotBeWrittenIsReportedAndThePackSavedBeforeStays) {
   Save();
   for (platform::WriteStep failing : {platform::WriteStep::Create, platform::WriteStep::Write,
                                       platform::WriteStep::Sync, platform::WriteStep::Rename}) {
-    platform::ScopedWriteFault fault(
-        [failing](platform::WriteStep step, const std::string&) { return step == failing ? ENOSPC : 0; });
+    platform::ScopedWriteFault fault([failing](platform::WriteStep step, const std::string&) {
+      return step == failing ? ENOSPC : 0;
+    });
     ChooseInSaveDialog(packPath);
     Save();
   }

@@ -163,8 +163,8 @@ class EditorRun {
     e_.w.ApplyLevel(onBoard);
     e_.w.ComposePicture();
     e_.w.ApplyLevel(level);
-    Require(std::equal(withRecords.Data(), withRecords.Data() + EDITOR_CLIENT_WIDTH * EDITOR_CLIENT_HEIGHT,
-                       e_.w.BackBuffer.Data()));
+    const size_t pixels = size_t{EDITOR_CLIENT_WIDTH} * EDITOR_CLIENT_HEIGHT;
+    Require(std::equal(withRecords.Data(), withRecords.Data() + pixels, e_.w.BackBuffer.Data()));
   }
 
   void SaveAndLoadBack() {
@@ -173,8 +173,8 @@ class EditorRun {
     const LevelRecord level = e_.w.CurrentLevel();
     e_.Choose(e_.savedPath);
     e_.w.SaveUserLevel();
-    const bool placed =
-        level.Start.col != NOT_PLACED && level.ExitDoor.col != NOT_PLACED && level.Exit.col != NOT_PLACED;
+    const bool placed = level.Start.col != NOT_PLACED && level.ExitDoor.col != NOT_PLACED &&
+                        level.Exit.col != NOT_PLACED;
     Require(e_.platform.messages.size() == 1);
     const std::string& told = e_.platform.messages[0].text;
     if (!placed) {

@@ -157,8 +157,9 @@ TEST_F(Files, ASaveFailingAtAnyStepKeepsTheFileSavedBefore) {
   const std::set<std::string> before = FileNamesIn(scratch.path());
   for (platform::WriteStep failing : {platform::WriteStep::Create, platform::WriteStep::Write,
                                       platform::WriteStep::Sync, platform::WriteStep::Rename}) {
-    platform::ScopedWriteFault fault(
-        [failing](platform::WriteStep step, const std::string&) { return step == failing ? ENOSPC : 0; });
+    platform::ScopedWriteFault fault([failing](platform::WriteStep step, const std::string&) {
+      return step == failing ? ENOSPC : 0;
+    });
     SaveAs(Path("old.sda"));
   }
   EXPECT_EQ(ReadBytes(Path("old.sda")), "alt");
