@@ -112,6 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   Builder& b = TheBuilder();
   b.platform.messages.clear();
+  b.platform.dialogs.clear();
   b.frame.Command(wendrel::CMD_DELETE_ALL);
   std::vector<std::string> listed;
   std::vector<LevelRecord> expected;

@@ -226,6 +226,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 2) return 0;
   Editor& editor = TheEditor();
   editor.platform.messages.clear();
+  editor.platform.dialogs.clear();
   editor.platform.fileDialogResults.clear();
   editor.w.SelectedTool = TILE_FLOOR;
   editor.w.CursorCol = editor.w.CursorRow = 0;
