@@ -12,7 +12,7 @@ squares open in both divided by the squares open in either.
   direction and the four mirror images, so that a copied layout cannot hide
   by moving or flipping. Two small rooms of a similar size always overlap a
   little once moved onto each other, so this one may reach MOVED_THRESHOLD
-  (0.6) before a pair counts as a copy.
+  (0.7) before a pair counts as a copy.
 
     levels/data/floorplan_overlap.py             # pairs over either threshold
     levels/data/floorplan_overlap.py --top 20    # the 20 closest pairs
@@ -26,7 +26,7 @@ import os
 import sys
 
 THRESHOLD = 0.5
-MOVED_THRESHOLD = 0.6
+MOVED_THRESHOLD = 0.7
 SHIFT = 2
 OPEN = set('.o~fcCsSpX@uvwyZklmnqKLMNQ')
 COLS, ROWS = 20, 15
