@@ -2,7 +2,7 @@
 // to the first picture on screen, the pace of the game tick, the time of
 // one smooth glide, and the processor time the running game takes at rest.
 // Run it on a display (or under xvfb-run) from the build's bin folder:
-//   lorvix-shell-bench [SECONDS_AT_REST]
+//   lorvix-shell-bench [SECONDS_AT_REST] [--no-animation]
 
 #include <sys/resource.h>
 
@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <string>
 #include <vector>
 
 #include "app/game_frame.h"
@@ -37,6 +39,7 @@ double CpuSeconds() {
 int main(int argc, char** argv) {
   const Clock::time_point start = Clock::now();
   const double restSeconds = argc > 1 ? std::atof(argv[1]) : 10.0;
+  const bool animation = !(argc > 2 && std::string(argv[2]) == "--no-animation");
   std::unique_ptr<platform::Platform> desktop = platform::CreateDesktopPlatform(argc, argv);
   platform::Platform& platform = *desktop;
 
@@ -46,6 +49,7 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(scratch);
   paths.settingsFile = (scratch / "settings.ini").string();
   std::filesystem::remove(paths.settingsFile);
+  if (!animation) std::ofstream(paths.settingsFile) << "[SETUP]\nANIM2=0\n";
 
   auto window = std::make_unique<lorvix::TMyWindow>(platform, paths);
   auto frame = std::make_unique<lorvix::TMyFrameWindow>(*window);

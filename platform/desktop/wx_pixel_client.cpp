@@ -24,6 +24,7 @@ PixelClient::PixelClient(wxWindow* parent, EventsSource events, wxSize size, boo
 
 PixelClient::~PixelClient() {
   if (shown_) cairo_surface_destroy(shown_);
+  if (dirty_) cairo_region_destroy(dirty_);
 }
 
 // Made when first needed, once the window exists on the display; black
@@ -56,7 +57,36 @@ void PixelClient::Present(const PixelView& source, const Rect& area) {
   cairo_fill(cr);
   cairo_destroy(cr);
   cairo_surface_destroy(pixels);
-  RefreshRect(shown, false);
+  ShowSoon(shown);
+}
+
+// Changes are gathered and shown together once the current event is done:
+// straight onto the window, without a round through the toolkit's drawing
+// of the whole frame, which would cost more than the game itself when the
+// tiles animate. Exposed parts of the window still come through OnPaint.
+void PixelClient::ShowSoon(const wxRect& area) {
+  const cairo_rectangle_int_t r{area.x, area.y, area.width, area.height};
+  if (!dirty_) {
+    dirty_ = cairo_region_create();
+    CallAfter(&PixelClient::ShowDirty);
+  }
+  cairo_region_union_rectangle(dirty_, &r);
+}
+
+void PixelClient::ShowDirty() {
+  cairo_region_t* region = dirty_;
+  dirty_ = nullptr;
+  GdkWindow* window = GTKGetDrawingWindow();
+  if (!window || !IsShownOnScreen()) {
+    RefreshRect(wxRect(size_), false);
+  } else {
+    GdkDrawingContext* context = gdk_window_begin_draw_frame(window, region);
+    cairo_t* cr = gdk_drawing_context_get_cairo_context(context);
+    cairo_set_source_surface(cr, Shown(), 0, 0);
+    cairo_paint(cr);
+    gdk_window_end_draw_frame(window, context);
+  }
+  cairo_region_destroy(region);
 }
 
 void PixelClient::OnPaint(wxPaintEvent&) {

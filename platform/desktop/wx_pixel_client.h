@@ -29,6 +29,8 @@ class PixelClient : public wxPanel {
 
  private:
   cairo_surface_t* Shown();
+  void ShowSoon(const wxRect& area);
+  void ShowDirty();
   void OnPaint(wxPaintEvent&);
   void OnKeyDown(wxKeyEvent& event);
   void OnChar(wxKeyEvent& event);
@@ -38,6 +40,7 @@ class PixelClient : public wxPanel {
   EventsSource events_;
   wxSize size_;
   cairo_surface_t* shown_ = nullptr;
+  cairo_region_t* dirty_ = nullptr;  // presented but not yet shown
 };
 
 }  // namespace platform
