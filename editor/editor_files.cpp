@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "editor/editor_check.h"
 #include "editor/editor_window.h"
 #include "gamewindow/game_window.h"
 #include "levels/world_layout.h"
@@ -47,6 +48,7 @@ LevelRecord TMyWindow2::CurrentLevel() const {
 }
 
 void TMyWindow2::ApplyLevel(const LevelRecord& level) {
+  Check->LevelChanged();
   KeySquares = level.KeySquares;
   DoorSquares = level.DoorSquares;
   StartCol = level.Start.col;
@@ -67,6 +69,10 @@ bool TMyWindow2::ValidateLevel() {
     }
   }
   return true;
+}
+
+void TMyWindow2::StartCheck() {
+  if (ValidateLevel()) Check->Start(CurrentLevel());
 }
 
 // The file is replaced atomically: a save that fails at any point leaves

@@ -32,7 +32,7 @@ std::vector<Menu> EditorMenus() {
       {"&Optionen",
        {Item(CM_EDITOR_LOAD, "Spielebene &Laden"), Item(CM_EDITOR_SAVE, "Spielebene &Speichern"),
         Item(CM_EDITOR_CLEAR, "Spielebene &Löschen"), Separator(),
-        Item(CM_EDITOR_LEAVE, "&Editor verlassen")}},
+        Item(CM_EDITOR_LEAVE, "&Editor verlassen"), Separator(), Item(CM_EDITOR_CHECK, "&Prüfen\tF5")}},
       {"&Türen", PairItems("Tür", CM_EDITOR_DOORS)},
       {"&Schlüssel", PairItems("Schlüssel", CM_EDITOR_KEYS)},
       {"&Hilfe", {Item(CM_EDITOR_HELP, "&Inhalt")}},
@@ -76,6 +76,7 @@ void TMyEditFrameWindow::Command(int id) {
     case CM_EDITOR_CLEAR: Client.ResetLevel(); return;
     case CM_EDITOR_LEAVE: Leave(); return;
     case CM_EDITOR_HELP: Game.Help(); return;
+    case CM_EDITOR_CHECK: Client.StartCheck(); return;
     default: break;
   }
   for (int pair = 0; pair < KEY_PAIRS; ++pair) {

@@ -21,6 +21,7 @@ inline constexpr int CM_EDITOR_SAVE = 51683;
 inline constexpr int CM_EDITOR_CLEAR = 108;
 inline constexpr int CM_EDITOR_LEAVE = 51682;
 inline constexpr int CM_EDITOR_HELP = 51686;
+inline constexpr int CM_EDITOR_CHECK = 51710;
 // Doors 1..5 and keys 1..5, in menu order.
 inline constexpr std::array<int, KEY_PAIRS> CM_EDITOR_DOORS = {51685, 51687, 51688, 51689, 51690};
 inline constexpr std::array<int, KEY_PAIRS> CM_EDITOR_KEYS = {51691, 51692, 51693, 51694, 51695};

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "editor/editor_check.h"
 #include "editor/editor_tools.h"
 #include "gamewindow/game_window.h"
 #include "platform/keys.h"
@@ -15,17 +16,23 @@
 namespace lorvix {
 
 TMyWindow2::TMyWindow2(TMyWindow& game)
-    : Game(game), ProgramDir(game.ProgramDir), TileSheet(resources::Picture(PICTURE_TILE_SHEET)) {
+    : Game(game),
+      ProgramDir(game.ProgramDir),
+      TileSheet(resources::Picture(PICTURE_TILE_SHEET)),
+      Check(std::make_unique<EditorCheck>(game.Platform)) {
   ResetLevel();
   SelectedTool = TILE_FLOOR;
   CursorCol = CursorRow = 0;
 }
+
+TMyWindow2::~TMyWindow2() = default;
 
 void TMyWindow2::Repaint() {
   if (EditFrame) EditFrame->Invalidate();
 }
 
 void TMyWindow2::ResetLevel() {
+  Check->LevelChanged();
   Board.fill(TILE_FLOOR);
   StartCol = StartRow = NOT_PLACED;
   ExitCol = ExitRow = NOT_PLACED;
@@ -46,6 +53,7 @@ void TMyWindow2::SelectTool(int tool) {
 // A level file may hold an exit off the board; its old square is then
 // left alone rather than written.
 void TMyWindow2::ApplyTool() {
+  Check->LevelChanged();
   const Spot here{CursorCol, CursorRow};
   const Square square{CursorCol, CursorRow};
   if (SelectedTool == TOOL_START) {
@@ -72,6 +80,7 @@ void TMyWindow2::ApplyTool() {
 
 void TMyWindow2::EraseSquare(int64_t c, int64_t r) {
   if (!OnBoard(c, r)) return;
+  Check->LevelChanged();
   SetCodeAt(Board, Spot{c, r}, TILE_FLOOR);
   RemoveRecordsAt(c, r);
 }
@@ -121,7 +130,12 @@ void TMyWindow2::RightButtonDown(int x, int y) {
   Repaint();
 }
 
+// F5 is "Prüfen", the key shown beside the menu item; the cursor stays.
 void TMyWindow2::KeyDown(int virtualKey) {
+  if (virtualKey == platform::VK_F5) {
+    StartCheck();
+    return;
+  }
   switch (virtualKey) {
     case platform::VK_LEFT: --CursorCol; break;
     case platform::VK_UP: --CursorRow; break;

@@ -6,12 +6,14 @@
 //   editor/editor_window.cpp   level fields, placing rules, mouse and keys
 //   editor/editor_picture.cpp  composing the picture
 //   editor/editor_files.cpp    checking, saving and loading the level
+//   editor/editor_check.cpp    "Prüfen", the check beside the editor
 //
 // The level lives as long as the program; hiding the editor keeps it, and
 // it reaches the game only through level files.
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "game/board.h"
@@ -23,6 +25,7 @@
 namespace lorvix {
 
 class TMyWindow;
+class EditorCheck;
 
 // The client area: the board (640 wide), a separator, the tool preview and
 // the palette up to x 768; as high as the board.
@@ -34,6 +37,7 @@ class TMyWindow2 {
   // Sets the window up: its own copy of the tile sheet, an empty level,
   // the floor as tool and the cursor in the top-left corner.
   explicit TMyWindow2(TMyWindow& game);
+  ~TMyWindow2();
   TMyWindow2(const TMyWindow2&) = delete;
   TMyWindow2& operator=(const TMyWindow2&) = delete;
 
@@ -65,6 +69,9 @@ class TMyWindow2 {
   // The level fields as a level file holds them, and back.
   LevelRecord CurrentLevel() const;
   void ApplyLevel(const LevelRecord& level);
+  // "Prüfen": the validation of saving, then the check of the level beside
+  // the editor, which any edit of the level stops.
+  void StartCheck();
 
   // Asks the frame for a repaint of the whole client area.
   void Repaint();
@@ -85,6 +92,8 @@ class TMyWindow2 {
 
   Bitmap BackBuffer{EDITOR_CLIENT_WIDTH, EDITOR_CLIENT_HEIGHT};
   Bitmap TileSheet;
+
+  const std::unique_ptr<EditorCheck> Check;
 
  private:
   // Clears every record that lies on (c, r), in a fixed order.

@@ -53,7 +53,9 @@ struct ItemState {
 
 // A native control. `text` is a label's text, a button's caption or a text
 // field's initial text; `maxChars` limits what can be typed into a text
-// field (0: no limit).
+// field (0: no limit). A read-only text field shows text that the user can
+// select and copy but not change; a multi-line one wraps its text over as
+// many lines as its height holds, and scrolls.
 struct Control {
   enum class Kind { Label, ListBox, TextField, Button };
   Kind kind = Kind::Label;
@@ -61,6 +63,8 @@ struct Control {
   Rect rect;
   std::string text;
   int maxChars = 0;
+  bool readOnly = false;
+  bool multiLine = false;
 };
 
 struct FrameSpec {

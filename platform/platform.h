@@ -96,6 +96,12 @@ class Platform {
 
   // Opens a help page in the user's browser; failures are not reported.
   virtual void OpenHelpPage(const std::string& path) = 0;
+
+  // Runs `function` on the window thread soon, after the event being
+  // handled. Safe to call from any thread: work running beside the windows
+  // hands its results over this way. A function posted shortly before the
+  // program ends may never run.
+  virtual void CallAfter(std::function<void()> function) = 0;
 };
 
 }  // namespace platform

@@ -31,6 +31,7 @@ TEST_F(EditorFrame, IsMadeHiddenWithTheEditorMenuAndNoSystemMenu) {
   const std::vector<std::pair<int, std::string>> expected = {
       {51684, "Spielebene &Laden"}, {51683, "Spielebene &Speichern"},
       {108, "Spielebene &Löschen"}, {0, "-"}, {51682, "&Editor verlassen"},
+      {0, "-"}, {51710, "&Prüfen\tF5"},
       {51685, "Tür &1"}, {51687, "Tür &2"}, {51688, "Tür &3"}, {51689, "Tür &4"},
       {51690, "Tür &5"}, {51691, "Schlüssel &1"}, {51692, "Schlüssel &2"},
       {51693, "Schlüssel &3"}, {51694, "Schlüssel &4"}, {51695, "Schlüssel &5"},

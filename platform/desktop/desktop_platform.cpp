@@ -185,6 +185,9 @@ class DesktopPlatform : public Platform {
                            wxBROWSER_NOBUSYCURSOR);
   }
 
+  // The toolkit's queue of pending events takes functions from any thread.
+  void CallAfter(std::function<void()> function) override { wxTheApp->CallAfter(std::move(function)); }
+
   // The desktop asked the program to end (SIGTERM, e.g. at logout). It ends
   // as soon as no modal dialog is open.
   void Terminate() {

@@ -38,7 +38,8 @@ void WxControls::Create(wxWindow* parent, const std::vector<Control>& controls,
         break;
       }
       case Control::Kind::TextField: {
-        auto* field = new wxTextCtrl(parent, wxID_ANY, Wx(c.text), pos, size);
+        const long style = (c.readOnly ? wxTE_READONLY : 0) | (c.multiLine ? wxTE_MULTILINE : 0);
+        auto* field = new wxTextCtrl(parent, wxID_ANY, Wx(c.text), pos, size, style);
         if (c.maxChars > 0) field->SetMaxLength(static_cast<unsigned long>(c.maxChars));
         window = field;
         break;

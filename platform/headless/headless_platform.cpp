@@ -25,6 +25,7 @@ void HeadlessPlatform::RunDialog(const DialogSpec& spec, WindowEvents& events) {
 int HeadlessPlatform::RunEventLoop(std::function<void()> tick) {
   for (int i = 0; i < loopTicks && !ended; ++i) {
     now += 5;
+    RunPosted();
     if (tick) tick();
   }
   return 0;
@@ -87,6 +88,32 @@ int HeadlessPlatform::CloseMusic() {
 
 void HeadlessPlatform::FinishSong() {
   if (!musicOpen.empty() && musicFinished) musicFinished();
+}
+
+void HeadlessPlatform::CallAfter(std::function<void()> function) {
+  {
+    const std::lock_guard lock(postedMutex_);
+    posted_.push_back(std::move(function));
+  }
+  postedArrived_.notify_all();
+}
+
+int HeadlessPlatform::RunPosted() {
+  std::deque<std::function<void()>> due;
+  {
+    const std::lock_guard lock(postedMutex_);
+    due.swap(posted_);
+  }
+  for (auto& function : due) function();
+  return static_cast<int>(due.size());
+}
+
+int HeadlessPlatform::WaitForPosted(std::chrono::milliseconds timeout) {
+  {
+    std::unique_lock lock(postedMutex_);
+    postedArrived_.wait_for(lock, timeout, [this] { return !posted_.empty(); });
+  }
+  return RunPosted();
 }
 
 void HeadlessPlatform::PresentGameWindow(const PixelView& source, const Rect& area) {

@@ -3,10 +3,15 @@
 // answered from queues that a test fills beforehand, and everything asked is
 // recorded so that tests can check texts, captions, icons and buttons. The
 // clock only moves when the test moves it. Presented pixels land in `screen`.
+// Functions posted with CallAfter wait until the test runs them (RunPosted,
+// WaitForPosted) or the event loop does, on the test's thread.
 
+#include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -38,8 +43,8 @@ class HeadlessPlatform : public Platform {
 
   std::unique_ptr<Frame> CreateFrame(const FrameSpec& spec, WindowEvents& events) override;
   void RunDialog(const DialogSpec& spec, WindowEvents& events) override;
-  // Advances the clock by 5 ms and ticks until EndProgram, at most
-  // `loopTicks` times.
+  // Advances the clock by 5 ms, runs what was posted and ticks until
+  // EndProgram, at most `loopTicks` times.
   int RunEventLoop(std::function<void()> tick) override;
 
   Answer MessageBox(const std::string& text, const std::string& caption, Icon icon,
@@ -67,6 +72,15 @@ class HeadlessPlatform : public Platform {
   int ScreenWidth() override { return screenWidth; }
   int ScreenHeight() override { return screenHeight; }
   void OpenHelpPage(const std::string& path) override { helpPages.push_back(path); }
+  void CallAfter(std::function<void()> function) override;
+
+  // Runs the functions posted so far, in the order they came, on the
+  // calling thread (functions they post wait for the next call). Returns
+  // how many ran.
+  int RunPosted();
+  // Waits until a function is posted, at most `timeout`, and runs every
+  // posted function then. Returns how many ran.
+  int WaitForPosted(std::chrono::milliseconds timeout);
 
   // Script: answers are taken from the front. An empty queue answers
   // message boxes with OK or No, and cancels dialogs.
@@ -105,6 +119,11 @@ class HeadlessPlatform : public Platform {
   static constexpr int kScreenWidth = 710;
   static constexpr int kScreenHeight = 550;
   std::vector<uint32_t> screen;
+
+ private:
+  std::mutex postedMutex_;
+  std::condition_variable postedArrived_;
+  std::deque<std::function<void()>> posted_;
 };
 
 }  // namespace platform

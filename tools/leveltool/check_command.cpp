@@ -53,10 +53,11 @@ void PrintReport(int number, const solver::LevelReport& report, std::ostream& ou
     out << "; moves " << report.solution.moves << "; " << time << '\n';
   } else {
     out << "; FAILED: ";
-    for (size_t i = 0; i < report.faults.size(); ++i) out << (i > 0 ? "; " : "") << report.faults[i];
+    for (size_t i = 0; i < report.faults.size(); ++i) out << (i > 0 ? "; " : "") << report.faults[i].text;
     out << '\n';
   }
-  for (const std::string& warning : report.warnings) out << "level " << number << ": warning: " << warning << '\n';
+  for (const solver::LevelFault& warning : report.warnings)
+    out << "level " << number << ": warning: " << warning.text << '\n';
 }
 
 }  // namespace

@@ -14,34 +14,57 @@ namespace {
 
 std::string SquareText(Square s) { return std::to_string(s.col) + " " + std::to_string(s.row); }
 
-void CheckPlaced(const char* what, Square s, LevelReport& report) {
-  if (!OnBoard(s)) report.faults.push_back(std::string(what) + " not placed or outside the board (" + SquareText(s) + ")");
+LevelFault& Add(std::vector<LevelFault>& list, FaultKind kind, std::string text) {
+  return list.emplace_back(LevelFault{kind, std::move(text)});
+}
+
+void CheckPlaced(FaultKind kind, const char* what, Square s, LevelReport& report) {
+  if (!OnBoard(s)) Add(report.faults, kind, std::string(what) + " not placed or outside the board (" + SquareText(s) + ")");
 }
 
 // Faults that can be seen on the level record itself.
 void CheckRecord(const LevelRecord& level, LevelReport& report) {
-  CheckPlaced("start", level.Start, report);
-  CheckPlaced("exit", level.Exit, report);
-  CheckPlaced("door to the exit", level.ExitDoor, report);
+  CheckPlaced(FaultKind::StartNotPlaced, "start", level.Start, report);
+  CheckPlaced(FaultKind::ExitNotPlaced, "exit", level.Exit, report);
+  CheckPlaced(FaultKind::ExitDoorNotPlaced, "door to the exit", level.ExitDoor, report);
   if (OnBoard(level.ExitDoor)) {
     const int32_t code = CodeAt(level.Board, Spot(level.ExitDoor));
-    if (!IsClosedDoor(code)) report.faults.push_back("door to the exit is not a wall (code " + std::to_string(code) + ")");
+    if (!IsClosedDoor(code))
+      Add(report.faults, FaultKind::ExitDoorNotWall, "door to the exit is not a wall (code " + std::to_string(code) + ")")
+          .code = code;
   }
 
   std::map<int32_t, int> pads;
   for (int32_t code : level.Board)
     if (IsTeleporter(code)) ++pads[code];
-  for (const auto& [code, count] : pads)
-    if (count != 2)
-      report.faults.push_back("teleporter code " + std::to_string(code) + " on " + std::to_string(count) +
-                              (count == 1 ? " square" : " squares") + " instead of two");
+  for (const auto& [code, count] : pads) {
+    if (count == 2) continue;
+    LevelFault& fault = Add(report.faults, FaultKind::TeleporterNotPaired,
+                            "teleporter code " + std::to_string(code) + " on " + std::to_string(count) +
+                                (count == 1 ? " square" : " squares") + " instead of two");
+    fault.code = code;
+    fault.count = count;
+  }
 
   for (int i = 0; i < KEY_PAIRS; ++i) {
     if (level.KeySquares[i].col == 0) continue;
     const std::string pair = "key/door pair " + std::to_string(i + 1);
-    if (!OnBoard(level.KeySquares[i])) report.faults.push_back(pair + ": key outside the board (" + SquareText(level.KeySquares[i]) + ")");
-    if (!OnBoard(level.DoorSquares[i])) report.faults.push_back(pair + ": door outside the board (" + SquareText(level.DoorSquares[i]) + ")");
+    if (!OnBoard(level.KeySquares[i]))
+      Add(report.faults, FaultKind::KeyOutside, pair + ": key outside the board (" + SquareText(level.KeySquares[i]) + ")")
+          .pair = i;
+    if (!OnBoard(level.DoorSquares[i]))
+      Add(report.faults, FaultKind::DoorOutside, pair + ": door outside the board (" + SquareText(level.DoorSquares[i]) + ")")
+          .pair = i;
   }
+}
+
+SolveOptions SearchOptions(const LevelCheckOptions& options, size_t stateLimit) {
+  SolveOptions search;
+  search.stateLimit = stateLimit;
+  search.cancel = options.cancel;
+  search.progress = options.progress;
+  search.reported = options.reported;
+  return search;
 }
 
 // Most levels are proven sealed by a flood fill. The others are searched
@@ -51,29 +74,37 @@ void CheckExitNeedsDoor(const LevelRecord& level, const LevelCheckOptions& optio
   if (ExitSealedByDoor(level)) return;
   LevelRecord shut = level;
   shut.ExitDoor = {NOT_PLACED, NOT_PLACED};
-  SolveOptions search;
-  search.stateLimit = options.closedDoorLimit;
-  const SolveResult result = Solve(shut, search);
+  report.closedDoor = Solve(shut, SearchOptions(options, options.closedDoorLimit));
+  const SolveResult& result = report.closedDoor;
   if (result.status == SolveStatus::Solved)
-    report.faults.push_back("exit reachable while the door to the exit is closed (" + result.keys + ")");
+    Add(report.faults, FaultKind::ExitReachableWithDoorClosed,
+        "exit reachable while the door to the exit is closed (" + result.keys + ")");
   else if (result.status == SolveStatus::GaveUp)
-    report.warnings.push_back("exit not shown unreachable with the door to the exit closed: gave up after " +
-                              std::to_string(result.states) + " states");
+    Add(report.warnings, FaultKind::ExitDoorUndecided,
+        "exit not shown unreachable with the door to the exit closed: gave up after " +
+            std::to_string(result.states) + " states");
+  else if (result.status == SolveStatus::Cancelled)
+    Add(report.faults, FaultKind::Cancelled, "search cancelled");
 }
 
 void CheckSolvable(const LevelRecord& level, const LevelCheckOptions& options, LevelReport& report) {
-  SolveOptions search;
-  search.stateLimit = options.solveLimit;
-  report.solution = Solve(level, search);
-  switch (report.solution.status) {
+  report.solution = Solve(level, SearchOptions(options, options.solveLimit));
+  const SolveResult& result = report.solution;
+  switch (result.status) {
     case SolveStatus::Solved: break;
-    case SolveStatus::Unsolvable: report.faults.push_back("not solvable"); break;
+    case SolveStatus::Unsolvable: Add(report.faults, FaultKind::NotSolvable, "not solvable"); break;
     case SolveStatus::GaveUp:
-      report.faults.push_back("no solution found: gave up after " + std::to_string(report.solution.states) + " states");
+      Add(report.faults, FaultKind::GaveUp, "no solution found: gave up after " + std::to_string(result.states) + " states");
       break;
-    case SolveStatus::Cancelled: report.faults.push_back("search cancelled"); break;
-    case SolveStatus::InvalidLevel: report.faults.push_back("cannot be searched: " + report.solution.problem); break;
+    case SolveStatus::Cancelled: Add(report.faults, FaultKind::Cancelled, "search cancelled"); break;
+    case SolveStatus::InvalidLevel:
+      Add(report.faults, FaultKind::CannotSearch, "cannot be searched: " + result.problem);
+      break;
   }
+}
+
+bool WasCancelled(const LevelReport& report) {
+  return !report.faults.empty() && report.faults.back().kind == FaultKind::Cancelled;
 }
 
 }  // namespace
@@ -92,14 +123,16 @@ LevelContents ContentsOf(const LevelRecord& level) {
 }
 
 // The searches need a start and an exit on the board, and the closed-door
-// search a door to the exit there too.
+// search a door to the exit there too. A cancelled search ends the check.
 LevelReport CheckLevel(const LevelRecord& level, const LevelCheckOptions& options) {
   LevelReport report;
   report.contents = ContentsOf(level);
   CheckRecord(level, report);
   if (!OnBoard(level.Start) || !OnBoard(level.Exit)) return report;
+  if (options.stopAtFault && !report.Passed()) return report;
   report.searched = true;
   if (OnBoard(level.ExitDoor)) CheckExitNeedsDoor(level, options, report);
+  if (WasCancelled(report) || (options.stopAtFault && !report.Passed())) return report;
   CheckSolvable(level, options, report);
   return report;
 }

@@ -4,6 +4,7 @@
 // pairs, the exit cannot be reached while the door to the exit stays shut,
 // and the level can be solved (with the fewest moves it takes).
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,6 +19,40 @@ struct LevelCheckOptions {
   // Proving that the exit stays out of reach means searching every
   // position, so this search gets a smaller budget of its own.
   size_t closedDoorLimit = 2'000'000;
+  // Ends the check with the first of its stages that finds a fault (the
+  // recorded squares, the exit behind its door, the solution) instead of
+  // listing the faults of every stage.
+  bool stopAtFault = false;
+  // Handed to both searches: see SolveOptions.
+  const std::atomic<bool>* cancel = nullptr;
+  SolveProgress* progress = nullptr;
+  std::function<void()> reported;
+};
+
+// What is wrong with a level, told apart for callers that word it in
+// their own language.
+enum class FaultKind {
+  StartNotPlaced,     // not placed, or outside the board
+  ExitNotPlaced,
+  ExitDoorNotPlaced,
+  ExitDoorNotWall,    // `code` is on its square
+  TeleporterNotPaired,  // teleporter `code` lies on `count` squares
+  KeyOutside,         // of key/door pair `pair` (0..4)
+  DoorOutside,
+  ExitReachableWithDoorClosed,  // the way: LevelReport::closedDoor.keys
+  ExitDoorUndecided,  // a warning: the closed-door search gave up
+  NotSolvable,
+  GaveUp,             // the solving search reached its state limit
+  Cancelled,          // either search was cancelled
+  CannotSearch,       // the solver met what it does not know
+};
+
+struct LevelFault {
+  FaultKind kind;
+  std::string text;  // in English, as leveltool prints it
+  int32_t code = 0;
+  int count = 0;
+  int pair = 0;
 };
 
 struct LevelContents {
@@ -31,9 +66,10 @@ struct LevelContents {
 
 struct LevelReport {
   LevelContents contents;
-  std::vector<std::string> faults;    // each makes the level fail
-  std::vector<std::string> warnings;  // worth a look, but the level passes
-  bool searched = false;              // false when the level was too broken to search
+  std::vector<LevelFault> faults;    // each makes the level fail
+  std::vector<LevelFault> warnings;  // worth a look, but the level passes
+  bool searched = false;             // false when the level was too broken to search
+  SolveResult closedDoor;            // the search with the door to the exit shut, if one ran
   SolveResult solution;
   bool Passed() const { return faults.empty(); }
 };

@@ -106,6 +106,7 @@ class PushSearch {
       progress->lowerBound.store(static_cast<int>(lowerBound), std::memory_order_relaxed);
       progress->seconds.store(Seconds(), std::memory_order_relaxed);
     }
+    if (options_.reported) options_.reported();
     return options_.cancel != nullptr && options_.cancel->load(std::memory_order_relaxed);
   }
 
@@ -231,6 +232,19 @@ SolveResult Solve(const LevelRecord& level, const SolveOptions& options) {
 size_t MemoryForecast(const LevelRecord& level, size_t states) {
   if (!OnBoard(level.Start)) return 0;
   return StateStore::BytesFor(states, StateLayout(level).Words());
+}
+
+// The forecast grows with the number of positions, in steps where the hash
+// table doubles, so the limit is found by halving the range.
+size_t StateLimitWithin(const LevelRecord& level, size_t bytes) {
+  if (!OnBoard(level.Start)) return 0;
+  const int words = StateLayout(level).Words();
+  size_t fits = 0, tooMany = bytes;  // a position takes more than a byte
+  while (tooMany - fits > 1) {
+    const size_t middle = fits + (tooMany - fits) / 2;
+    (StateStore::BytesFor(middle, words) <= bytes ? fits : tooMany) = middle;
+  }
+  return fits;
 }
 
 }  // namespace lorvix::solver

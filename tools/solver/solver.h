@@ -14,6 +14,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "levels/level_files.h"
@@ -35,6 +36,9 @@ struct SolveOptions {
   size_t stateLimit = DEFAULT_STATE_LIMIT;  // positions stored before giving up
   const std::atomic<bool>* cancel = nullptr;
   SolveProgress* progress = nullptr;
+  // Runs on the searching thread right after each update of `progress`,
+  // e.g. to hand the figures to a window now and then. It must be cheap.
+  std::function<void()> reported;
 };
 
 enum class SolveStatus {
@@ -61,5 +65,8 @@ SolveResult Solve(const LevelRecord& level, const SolveOptions& options = {});
 // A forecast of the memory a search of `states` positions of this level
 // takes, for telling the user before it starts.
 size_t MemoryForecast(const LevelRecord& level, size_t states);
+// The most positions of this level whose forecast stays within `bytes`:
+// a state limit that bounds the memory of a search whatever the level.
+size_t StateLimitWithin(const LevelRecord& level, size_t bytes);
 
 }  // namespace lorvix::solver

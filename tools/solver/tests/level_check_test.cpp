@@ -20,7 +20,7 @@ LevelRecord GoodLevel() {
 // The faults of the level, joined, for readable failure messages.
 std::string Faults(const LevelReport& report) {
   std::string text;
-  for (const std::string& fault : report.faults) text += fault + "; ";
+  for (const LevelFault& fault : report.faults) text += fault.text + "; ";
   return text;
 }
 
@@ -101,7 +101,7 @@ TEST(LevelCheck, WarnsWhenTheClosedDoorSearchRunsOutOfStates) {
   const LevelReport report = CheckLevel(keyDoorBesideExit, options);
   EXPECT_TRUE(report.Passed()) << Faults(report);
   ASSERT_EQ(report.warnings.size(), 1u);
-  EXPECT_NE(report.warnings[0].find("gave up after 2 states"), std::string::npos);
+  EXPECT_NE(report.warnings[0].text.find("gave up after 2 states"), std::string::npos);
 }
 
 }  // namespace

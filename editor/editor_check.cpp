@@ -1,0 +1,30 @@
+#include "editor/editor_check.h"
+
+namespace lorvix {
+
+EditorCheck::EditorCheck(platform::Platform& platform)
+    : progress_(platform, [this] { worker_.Cancel(); }),
+      result_(platform),
+      worker_(
+          platform, [this](const CheckProgress& progress) { progress_.Show(progress); },
+          [this](const solver::LevelReport& report) { Reported(report); }) {}
+
+// An earlier result describes the level as it was then.
+void EditorCheck::Start(const LevelRecord& level) {
+  result_.Close();
+  worker_.Start(level);
+  progress_.Open();
+}
+
+void EditorCheck::LevelChanged() {
+  if (!worker_.Running()) return;
+  worker_.Stop();
+  progress_.Close();
+}
+
+void EditorCheck::Reported(const solver::LevelReport& report) {
+  progress_.Close();
+  result_.Show(VerdictOf(report));
+}
+
+}  // namespace lorvix
