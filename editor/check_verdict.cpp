@@ -79,7 +79,10 @@ CheckVerdict Unsolvable(const LevelReport& report) {
       verdict.keysCaption = kShortcutCaption;
       verdict.keys = report.closedDoor.keys;
     }
-    if (fault.kind == FaultKind::NotSolvable) verdict.notes.push_back(Explored(report.solution));
+    // A level whose blocks can never all be placed fails before the search
+    // takes a step; "0 positions" would only puzzle the designer.
+    if (fault.kind == FaultKind::NotSolvable && report.solution.explored > 0)
+      verdict.notes.push_back(Explored(report.solution));
   }
   return verdict;
 }

@@ -30,6 +30,14 @@ class EditorTest : public ::testing::Test {
   // Chooses the palette cell in column 0..2 and row 0..11.
   void ChooseCell(int column, int row);
   void Press(int virtualKey) { editor.KeyDown(virtualKey); }
+  // Chooses palette cell (column, row) and puts it on square (c, r).
+  void Put(int column, int row, int c, int r) {
+    ChooseCell(column, row);
+    ClickSquare(c, r);
+  }
+  // Start (2, 2), a crate at (4, 3) for the socket at (6, 3), and the exit
+  // at (10, 2) walled in behind the door to the exit at (8, 2): ten moves.
+  void DrawLevel();
 
   int32_t At(int c, int r) const { return editor.Client.Board[CellIndex(c, r)]; }
   std::string Path(const std::string& name) const { return scratch / name; }

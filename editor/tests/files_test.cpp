@@ -21,21 +21,6 @@ constexpr const char* kNotWritten =
 
 class Files : public EditorTest {
  protected:
-  void Put(int column, int row, int c, int r) {
-    ChooseCell(column, row);
-    ClickSquare(c, r);
-  }
-  // Start (2, 2), a crate at (4, 3) for the socket at (6, 3), and the exit
-  // at (10, 2) walled in behind the door to the exit at (8, 2).
-  void DrawLevel() {
-    for (auto [c, r] : {std::pair{9, 1}, {10, 1}, {11, 1}, {11, 2}, {9, 3}, {10, 3}, {11, 3}})
-      Put(0, 7, c, r);
-    Put(0, 6, 2, 2);
-    Put(0, 1, 4, 3);
-    Put(0, 0, 6, 3);
-    Put(1, 5, 8, 2);
-    Put(0, 5, 10, 2);
-  }
   void SaveAs(const std::string& path) {
     platform.fileDialogResults.push_back({true, 0, path});
     editor.Command(51683);
