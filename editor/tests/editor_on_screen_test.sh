@@ -3,7 +3,8 @@
 # the game menu while the game frame hides; a level is drawn with mouse and
 # keys (walls, a right click that erases one again, a crate and its socket,
 # the door to the exit, the exit, and the start placed from the keyboard),
-# saved through the real save dialog, and the editor is left; the game
+# saved through the real save dialog, and checked with "Prüfen" (and a
+# long check cancelled, and one ended by an edit); the editor is left, the game
 # loads the level with "&Lade Spielebene", shows exactly leveltool's picture
 # of the saved file, and the level plays through to its exit. Runs under
 # xvfb-run (scripts/desktop-test).
@@ -30,8 +31,9 @@ is_shown() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 is_gone() { ! is_shown "$1"; }
 # A file dialog or message box is a second window of the program.
 is_dialog_open() { [ "$(xdotool search --onlyvisible --class lorvix 2>/dev/null | wc -l)" -ge 2 ]; }
-# Opens menu MNEMONIC of WINDOW, picks ITEM by its mnemonic and waits until
-# the command CHECK... succeeds. A menu that opened too slowly for the item
+# Opens menu MNEMONIC of WINDOW, picks ITEM by its mnemonic (keys, e.g.
+# "l Return" where two items share it) and waits until the command
+# CHECK... succeeds. A menu that opened too slowly for the item
 # key is closed and opened again.
 menu() {
   local window=$1 mnemonic=$2 item=$3
@@ -39,7 +41,7 @@ menu() {
   for _ in 1 2 3; do
     xdotool windowfocus --sync "$window" key "alt+$mnemonic"
     sleep 0.5
-    xdotool key "$item"
+    xdotool key $item
     for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
     xdotool key Escape Escape
   done
@@ -98,6 +100,59 @@ LEVEL="$SCRATCH/mine.sda"  # the dialog added the extension
 [ -f "$LEVEL" ] || fail "no file $LEVEL"
 [ "$(sed -n 2p "$LEVEL")" = $'2 2 10 2 8 2\r' ] || fail "start, exit and door to the exit: $(sed -n 2p "$LEVEL")"
 [ "$(sed -n 15p "$LEVEL" | tr -d ' \r')" = 11111111111111111111 ] || fail "row 12 is not all floor"
+
+# "Prüfen" with F5: the result window shows the fewest moves, and the keys,
+# copied from its read-only field, are leveltool's solution of the file.
+CHECK="^Pr.*fen$"  # the caption "Prüfen", whatever the pattern makes of the umlaut
+xdotool windowfocus --sync "$E" key F5
+R=$(wait_window "$CHECK")
+eval "$(xdotool getwindowgeometry --shell "$R")"
+[ "$WIDTH" = 460 ] && [ "$HEIGHT" = 248 ] || fail "the result window is $WIDTH x $HEIGHT, not the one with a solution"
+shot "$R" "$SCRATCH/check-result.png"
+xdotool mousemove --window "$R" 100 144 click 1 key ctrl+a ctrl+c  # into the field of keys
+copied() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$("$BIN/leveltool" solve "$LEVEL" 1 2>/dev/null | head -1)" ]; }
+eventually copied || fail "the keys copied are not leveltool's: $(xclip -o -selection clipboard 2>&1)"
+xdotool mousemove --window "$R" 396 218 click 1  # "OK"
+wait_gone "$CHECK"
+
+# A level that takes long: the progress window counts while the editor's
+# cursor still follows the keys; "Abbrechen" shows how far the search came.
+menu "$E" o "l Return" is_dialog_open  # "&Optionen", "Spielebene &Laden" (its L is shared)
+xdotool key ctrl+l
+xdotool type --delay 20 "$(cd "$(dirname "$0")" && pwd)/data/crate_room.sda"
+confirm_dialog
+xdotool windowfocus --sync "$E" key F5
+P=$(wait_window "$CHECK")
+eval "$(xdotool getwindowgeometry --shell "$P")"
+[ "$WIDTH" = 320 ] || fail "the progress window is $WIDTH pixels wide"
+sleep 1
+shot "$P" "$SCRATCH/check-progress.png"
+shot "$E" "$SCRATCH/editor-before-key.png"
+xdotool windowfocus --sync "$E" key Down
+cursor_moved() {
+  shot "$E" "$SCRATCH/editor-after-key.png"
+  ! same_pixels "$SCRATCH/editor-before-key.png" "$SCRATCH/editor-after-key.png"
+}
+eventually cursor_moved || fail "the editor does not answer while the check runs"
+is_shown "$CHECK" || fail "a key that edits nothing ended the check"
+xdotool windowactivate --sync "$P" mousemove --window "$P" 256 98 click 1  # "Abbrechen"
+result_shown() {
+  R=$(xdotool search --onlyvisible --name "$CHECK" 2>/dev/null | head -1) || return 1
+  eval "$(xdotool getwindowgeometry --shell "$R")"
+  [ "$WIDTH" = 460 ]
+}
+eventually result_shown || fail "no result after Abbrechen"
+sleep 0.3
+shot "$R" "$SCRATCH/check-cancelled.png"
+xdotool mousemove --window "$R" 396 70 click 1  # "OK"
+wait_gone "$CHECK"
+# Placing a tile while a check runs ends it without a result.
+xdotool windowfocus --sync "$E" key F5
+wait_window "$CHECK" >/dev/null
+click 400 300
+wait_gone "$CHECK"
+sleep 1
+is_shown "$CHECK" && fail "a result came after an edit"
 
 menu "$E" o e is_gone "QX Lorvix Editor"  # "&Editor verlassen"
 G=$(wait_window "QX LORVIX V1.2 - 32 Bit")
