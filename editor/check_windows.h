@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "editor/check_verdict.h"
 #include "editor/check_worker.h"
@@ -32,6 +33,8 @@ class CheckWindow : public platform::WindowEvents {
   explicit CheckWindow(platform::Platform& platform) : platform_(platform) {}
   bool IsOpen() const { return frame_ && frame_->IsShown(); }
   void Close();
+  // The text of control `id`, as shown.
+  std::string Text(int id) const { return frame_ ? frame_->Text(id) : std::string(); }
 
   void Paint(const platform::Rect& area) override;
 

@@ -25,7 +25,9 @@ class Check : public EditorTest {
   // The window made last: the progress window while a check runs, then
   // the result window.
   platform::HeadlessFrame& Latest() { return *platform.frames.back(); }
-  std::string Shown(int id) { return Latest().Text(id); }
+  std::string Shown(int id) {
+    return id < CHECK_RESULT_HEADLINE ? check().Progress().Text(id) : check().Result().Text(id);
+  }
   void PressButton(int id) { Latest().events.ControlActivated(Latest().controls, id, -1); }
 
   void WaitForResult() {

@@ -1,0 +1,105 @@
+// Measures "Prüfen" on the real desktop platform: the time from F5 to the
+// result window, the peak memory of the process, and how the window
+// thread keeps its pace meanwhile (the gaps between its 5 ms ticks, at
+// rest and while the check runs). Run it on a display (or under
+// xvfb-run) from the build's bin folder:
+//   lorvix-check-bench FILE LEVEL
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "editor/editor_check.h"
+#include "editor/editor_frame.h"
+#include "levels/any_level_file.h"
+#include "levels/app_paths.h"
+#include "platform/desktop/desktop_platform.h"
+#include "platform/keys.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+// A line of /proc/self/status such as "VmHWM:  123456 kB", in MiB.
+double StatusMiB(const std::string& key) {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind(key + ":", 0) == 0) return std::atof(line.c_str() + key.size() + 1) / 1024;
+  return 0;
+}
+
+void PrintGaps(const char* when, const std::vector<Clock::time_point>& ticks) {
+  std::vector<double> gaps;
+  for (size_t i = 1; i < ticks.size(); ++i) gaps.push_back(Ms(ticks[i] - ticks[i - 1]));
+  if (gaps.empty()) return;
+  std::sort(gaps.begin(), gaps.end());
+  double sum = 0;
+  for (double g : gaps) sum += g;
+  std::printf("tick gap %s: mean %.2f ms, p99 %.2f, max %.2f (%zu ticks)\n", when,
+              sum / static_cast<double>(gaps.size()), gaps[gaps.size() * 99 / 100], gaps.back(), gaps.size());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "Aufruf: lorvix-check-bench DATEI LEVEL\n");
+    return 2;
+  }
+  lorvix::LevelRecord level;
+  int32_t count = 0;
+  if (lorvix::ReadAnyLevelFile(argv[1], std::atoi(argv[2]), level, count) != lorvix::LevelReadResult::Ok) {
+    std::fprintf(stderr, "lorvix-check-bench: %s, level %s cannot be read\n", argv[1], argv[2]);
+    return 2;
+  }
+  std::unique_ptr<platform::Platform> desktop = platform::CreateDesktopPlatform(argc, argv);
+  platform::Platform& platform = *desktop;
+  lorvix::AppPaths paths = lorvix::AppPathsOfThisProcess();
+  const auto scratch = std::filesystem::temp_directory_path() / "lorvix-check-bench";
+  std::filesystem::create_directories(scratch);
+  paths.settingsFile = (scratch / "settings.ini").string();
+
+  auto game = std::make_unique<lorvix::TMyWindow>(platform, paths);
+  auto editor = std::make_unique<lorvix::TMyEditFrameWindow>(*game);
+  editor->Show();
+  editor->Client.ApplyLevel(level);
+  const lorvix::CheckResultWindow& result = editor->Client.Check->Result();
+
+  // A second at rest, then F5 and ticks until the result shows.
+  const Clock::time_point start = Clock::now();
+  std::vector<Clock::time_point> atRest, checking;
+  Clock::time_point pressed{}, shown{};
+  double residentBefore = 0;
+  platform.RunEventLoop([&] {
+    const Clock::time_point now = Clock::now();
+    if (pressed == Clock::time_point{}) {
+      atRest.push_back(now);
+      if (Ms(now - start) < 1000) return;
+      residentBefore = StatusMiB("VmRSS");
+      pressed = Clock::now();
+      editor->KeyDown(platform::VK_F5);
+    } else if (!result.IsOpen()) {
+      checking.push_back(now);
+    } else {
+      shown = now;
+      platform.EndProgram();
+    }
+  });
+  std::printf("%s\n%s\n", result.Text(lorvix::CHECK_RESULT_HEADLINE).c_str(),
+              result.Text(lorvix::CHECK_RESULT_NOTES).c_str());
+  std::printf("F5 to result: %.2f s\n", Ms(shown - pressed) / 1000);
+  std::printf("memory: %.0f MiB resident before the check, peak %.0f MiB\n", residentBefore,
+              StatusMiB("VmHWM"));
+  PrintGaps("at rest", atRest);
+  PrintGaps("while checking", checking);
+  editor.reset();
+  game.reset();
+  return 0;
+}
