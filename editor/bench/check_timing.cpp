@@ -1,9 +1,14 @@
 // Measures "Prüfen" on the real desktop platform: the time from F5 to the
-// result window, the peak memory of the process, and how the window
+// result window and the processor time of the whole program meanwhile,
+// the peak memory of the process, and how the window
 // thread keeps its pace meanwhile (the gaps between its 5 ms ticks, at
 // rest and while the check runs). Run it on a display (or under
 // xvfb-run) from the build's bin folder:
-//   lorvix-check-bench FILE LEVEL
+//   lorvix-check-bench FILE LEVEL [EDIT_AFTER_SECONDS]
+// With EDIT_AFTER_SECONDS the level is emptied that long after F5, and
+// the time that edit takes to stop the check is measured instead.
+
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <chrono>
@@ -27,6 +32,13 @@ using Clock = std::chrono::steady_clock;
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
+double CpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
 // A line of /proc/self/status such as "VmHWM:  123456 kB", in MiB.
 double StatusMiB(const std::string& key) {
   std::ifstream status("/proc/self/status");
@@ -49,8 +61,8 @@ void PrintGaps(const char* when, const std::vector<Clock::time_point>& ticks) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "Aufruf: lorvix-check-bench DATEI LEVEL\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "Aufruf: lorvix-check-bench DATEI LEVEL [SEKUNDEN]\n");
     return 2;
   }
   lorvix::LevelRecord level;
@@ -59,7 +71,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "lorvix-check-bench: %s, level %s cannot be read\n", argv[1], argv[2]);
     return 2;
   }
-  std::unique_ptr<platform::Platform> desktop = platform::CreateDesktopPlatform(argc, argv);
+  const double editAfter = argc == 4 ? std::atof(argv[3]) : 0;
+  std::unique_ptr<platform::Platform> desktop = platform::CreateDesktopPlatform(1, argv);
   platform::Platform& platform = *desktop;
   lorvix::AppPaths paths = lorvix::AppPathsOfThisProcess();
   const auto scratch = std::filesystem::temp_directory_path() / "lorvix-check-bench";
@@ -76,25 +89,36 @@ int main(int argc, char** argv) {
   const Clock::time_point start = Clock::now();
   std::vector<Clock::time_point> atRest, checking;
   Clock::time_point pressed{}, shown{};
-  double residentBefore = 0;
+  double editMs = -1;
+  double residentBefore = 0, cpuBefore = 0, cpuChecking = 0;
   platform.RunEventLoop([&] {
     const Clock::time_point now = Clock::now();
     if (pressed == Clock::time_point{}) {
       atRest.push_back(now);
       if (Ms(now - start) < 1000) return;
       residentBefore = StatusMiB("VmRSS");
+      cpuBefore = CpuSeconds();
       pressed = Clock::now();
       editor->KeyDown(platform::VK_F5);
+    } else if (editAfter > 0 && Ms(now - pressed) > editAfter * 1000) {
+      editor->Client.ResetLevel();
+      editMs = Ms(Clock::now() - now);
+      platform.EndProgram();
     } else if (!result.IsOpen()) {
       checking.push_back(now);
     } else {
       shown = now;
+      cpuChecking = CpuSeconds() - cpuBefore;
       platform.EndProgram();
     }
   });
-  std::printf("%s\n%s\n", result.Text(lorvix::CHECK_RESULT_HEADLINE).c_str(),
-              result.Text(lorvix::CHECK_RESULT_NOTES).c_str());
-  std::printf("F5 to result: %.2f s\n", Ms(shown - pressed) / 1000);
+  if (editMs >= 0) {
+    std::printf("an edit %.1f s after F5 stopped the check in %.1f ms\n", editAfter, editMs);
+  } else {
+    std::printf("%s\n%s\n", result.Text(lorvix::CHECK_RESULT_HEADLINE).c_str(),
+                result.Text(lorvix::CHECK_RESULT_NOTES).c_str());
+    std::printf("F5 to result: %.2f s, processor %.2f s\n", Ms(shown - pressed) / 1000, cpuChecking);
+  }
   std::printf("memory: %.0f MiB resident before the check, peak %.0f MiB\n", residentBefore,
               StatusMiB("VmHWM"));
   PrintGaps("at rest", atRest);
