@@ -89,6 +89,48 @@ TEST(LevelCheck, CatchesAnUnsolvableLevel) {
   EXPECT_NE(Faults(CheckLevel(stuck)).find("not solvable"), std::string::npos);
 }
 
+std::vector<FaultKind> Kinds(const std::vector<LevelFault>& faults) {
+  std::vector<FaultKind> kinds;
+  for (const LevelFault& fault : faults) kinds.push_back(fault.kind);
+  return kinds;
+}
+
+// The stages in order: the record (a lone pad walled in), the exit behind
+// its door (reachable beside a pad), the solution.
+TEST(LevelCheck, TellsFaultsApartAndCanStopAtTheFirstFaultyStage) {
+  LevelRecord bypass = GoodLevel();
+  bypass.Board[CellIndex(6, 3)] = TILE_EXIT;
+  bypass.Exit = {6, 3};
+  LevelCheckOptions options;
+  options.stopAtFault = true;
+  const LevelReport shortcut = CheckLevel(bypass, options);
+  EXPECT_EQ(Kinds(shortcut.faults), std::vector{FaultKind::ExitReachableWithDoorClosed});
+  EXPECT_FALSE(shortcut.closedDoor.keys.empty());
+  EXPECT_EQ(shortcut.solution.explored, 0u) << "not solved once a fault is known";
+
+  LevelRecord lonePad = bypass;
+  lonePad.Board[CellIndex(15, 10)] = TILE_TELEPORT_GREEN;
+  const LevelReport stopped = CheckLevel(lonePad, options);
+  ASSERT_EQ(Kinds(stopped.faults), std::vector{FaultKind::TeleporterNotPaired});
+  EXPECT_EQ(stopped.faults[0].code, TILE_TELEPORT_GREEN);
+  EXPECT_EQ(stopped.faults[0].count, 1);
+  EXPECT_EQ(stopped.closedDoor.explored, 0u);
+  EXPECT_EQ(Kinds(CheckLevel(lonePad).faults),
+            (std::vector{FaultKind::TeleporterNotPaired, FaultKind::ExitReachableWithDoorClosed}))
+      << "every stage without stopAtFault";
+}
+
+TEST(LevelCheck, ACancelledSearchEndsTheCheck) {
+  const std::atomic<bool> cancel{true};
+  SolveProgress progress;
+  LevelCheckOptions options;
+  options.cancel = &cancel;
+  options.progress = &progress;
+  const LevelReport report = CheckLevel(OpenCrateRoom(), options);
+  EXPECT_EQ(Kinds(report.faults), std::vector{FaultKind::Cancelled});
+  EXPECT_EQ(progress.explored.load(), REPORT_INTERVAL);
+}
+
 TEST(LevelCheck, WarnsWhenTheClosedDoorSearchRunsOutOfStates) {
   // A key door beside the exit keeps the quick proof from sealing it (its
   // key lies out of reach), so the checker has to search.
@@ -101,6 +143,7 @@ TEST(LevelCheck, WarnsWhenTheClosedDoorSearchRunsOutOfStates) {
   const LevelReport report = CheckLevel(keyDoorBesideExit, options);
   EXPECT_TRUE(report.Passed()) << Faults(report);
   ASSERT_EQ(report.warnings.size(), 1u);
+  EXPECT_EQ(report.warnings[0].kind, FaultKind::ExitDoorUndecided);
   EXPECT_NE(report.warnings[0].text.find("gave up after 2 states"), std::string::npos);
 }
 

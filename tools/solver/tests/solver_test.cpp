@@ -179,6 +179,31 @@ TEST(SolverSearch, ReportsProgressToAndStopsForAnotherThread) {
   EXPECT_GT(progress.seconds.load(), 0.0);
 }
 
+// The callback runs at each report, on the searching thread; here it stops
+// the search itself.
+TEST(SolverSearch, CallsBackAtEachReport) {
+  std::atomic<bool> cancel{false};
+  int calls = 0;
+  SolveOptions options;
+  options.cancel = &cancel;
+  options.reported = [&] { cancel = ++calls == 3; };
+  const SolveResult result = Solve(OpenCrateRoom(), options);
+  EXPECT_EQ(result.status, SolveStatus::Cancelled);
+  EXPECT_EQ(calls, 3);
+  EXPECT_EQ(result.explored, 3 * REPORT_INTERVAL);
+}
+
+// The limit fits the budget, and one position more would not.
+TEST(SolverSearch, StateLimitKeepsTheForecastWithinTheMemory) {
+  const LevelRecord room = OpenCrateRoom();
+  for (size_t bytes : {size_t{1} << 20, size_t{100} << 20, size_t{256} << 20}) {
+    const size_t limit = StateLimitWithin(room, bytes);
+    EXPECT_LE(MemoryForecast(room, limit), bytes);
+    EXPECT_GT(MemoryForecast(room, limit + 1), bytes);
+  }
+  EXPECT_EQ(StateLimitWithin(SketchLevel({"#X#"}), size_t{1} << 20), 0u) << "no start, no search";
+}
+
 TEST(SolverSearch, RefusesAStartOutsideTheBoard) {
   const SolveResult result = Solve(SketchLevel({"#X#"}));
   EXPECT_EQ(result.status, SolveStatus::InvalidLevel);
