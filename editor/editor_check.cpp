@@ -1,6 +1,12 @@
 #include "editor/editor_check.h"
 
+#include "editor/editor_window.h"
+
 namespace lorvix {
+
+void TMyWindow2::StartCheck() {
+  if (ValidateLevel()) Check->Start(CurrentLevel());
+}
 
 EditorCheck::EditorCheck(platform::Platform& platform)
     : progress_(platform, [this] { worker_.Cancel(); }),

@@ -71,10 +71,6 @@ bool TMyWindow2::ValidateLevel() {
   return true;
 }
 
-void TMyWindow2::StartCheck() {
-  if (ValidateLevel()) Check->Start(CurrentLevel());
-}
-
 // The file is replaced atomically: a save that fails at any point leaves
 // the file that was there as it was, and says so instead of reporting
 // success.
