@@ -104,10 +104,16 @@ LEVEL="$SCRATCH/mine.sda"  # the dialog added the extension
 # "Prüfen" with F5: the result window shows the fewest moves, and the keys,
 # copied from its read-only field, are leveltool's solution of the file.
 CHECK="^Pr.*fen$"  # the caption "Prüfen", whatever the pattern makes of the umlaut
+# The result window is wider than the progress window, which may show first.
+result_shown() {
+  R=$(xdotool search --onlyvisible --name "$CHECK" 2>/dev/null | head -1) || return 1
+  eval "$(xdotool getwindowgeometry --shell "$R")"
+  [ "$WIDTH" = 460 ]
+}
 xdotool windowfocus --sync "$E" key F5
-R=$(wait_window "$CHECK")
-eval "$(xdotool getwindowgeometry --shell "$R")"
-[ "$WIDTH" = 460 ] && [ "$HEIGHT" = 248 ] || fail "the result window is $WIDTH x $HEIGHT, not the one with a solution"
+eventually result_shown || fail "no result window"
+sleep 0.3
+[ "$HEIGHT" = 248 ] || fail "the result window is $HEIGHT pixels high, not the one with a solution"
 shot "$R" "$SCRATCH/check-result.png"
 xdotool mousemove --window "$R" 100 144 click 1 key ctrl+a ctrl+c  # into the field of keys
 copied() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$("$BIN/leveltool" solve "$LEVEL" 1 2>/dev/null | head -1)" ]; }
@@ -136,11 +142,6 @@ cursor_moved() {
 eventually cursor_moved || fail "the editor does not answer while the check runs"
 is_shown "$CHECK" || fail "a key that edits nothing ended the check"
 xdotool windowactivate --sync "$P" mousemove --window "$P" 256 98 click 1  # "Abbrechen"
-result_shown() {
-  R=$(xdotool search --onlyvisible --name "$CHECK" 2>/dev/null | head -1) || return 1
-  eval "$(xdotool getwindowgeometry --shell "$R")"
-  [ "$WIDTH" = 460 ]
-}
 eventually result_shown || fail "no result after Abbrechen"
 sleep 0.3
 shot "$R" "$SCRATCH/check-cancelled.png"
