@@ -133,6 +133,10 @@ eval "$(xdotool getwindowgeometry --shell "$P")"
 [ "$WIDTH" = 320 ] || fail "the progress window is $WIDTH pixels wide"
 sleep 1
 shot "$P" "$SCRATCH/check-progress.png"
+# Its title and button are drawn over its face: more than two colours each.
+drawn() { [ "$(convert "$SCRATCH/check-progress.png" -crop "$1" +repage -format %k info:)" -gt 2 ]; }
+drawn 200x16+16+16 || fail "the progress window shows no title"
+drawn 96x28+208+84 || fail "the progress window shows no button"
 shot "$E" "$SCRATCH/editor-before-key.png"
 xdotool windowfocus --sync "$E" key Down
 cursor_moved() {

@@ -11,7 +11,8 @@ PixelClient::PixelClient(wxWindow* parent, EventsSource events, wxSize size, boo
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, size,
               (hasControls ? wxTAB_TRAVERSAL : wxWANTS_CHARS) | wxFULL_REPAINT_ON_RESIZE),
       events_(std::move(events)),
-      size_(size) {
+      size_(size),
+      hasControls_(hasControls) {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   Bind(wxEVT_PAINT, &PixelClient::OnPaint, this);
   Bind(wxEVT_KEY_DOWN, &PixelClient::OnKeyDown, this);
@@ -64,6 +65,9 @@ void PixelClient::Present(const PixelView& source, const Rect& area) {
 // straight onto the window, without a round through the toolkit's drawing
 // of the whole frame, which would cost more than the game itself when the
 // tiles animate. Exposed parts of the window still come through OnPaint.
+// Labels and buttons have no window of their own: the toolkit draws them
+// onto this one, so a client with controls is shown through its drawing,
+// which puts them back over the pixels.
 void PixelClient::ShowSoon(const wxRect& area) {
   const cairo_rectangle_int_t r{area.x, area.y, area.width, area.height};
   if (!dirty_) {
@@ -77,7 +81,7 @@ void PixelClient::ShowDirty() {
   cairo_region_t* region = dirty_;
   dirty_ = nullptr;
   GdkWindow* window = GTKGetDrawingWindow();
-  if (!window || !IsShownOnScreen()) {
+  if (!window || !IsShownOnScreen() || hasControls_) {
     RefreshRect(wxRect(size_), false);
   } else {
     GdkDrawingContext* context = gdk_window_begin_draw_frame(window, region);

@@ -41,6 +41,7 @@ class PixelClient : public wxPanel {
   wxSize size_;
   cairo_surface_t* shown_ = nullptr;
   cairo_region_t* dirty_ = nullptr;  // presented but not yet shown
+  bool hasControls_;
 };
 
 }  // namespace platform
