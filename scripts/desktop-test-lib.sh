@@ -6,6 +6,10 @@
 #   start_program CMD...     starts a program, remembers its pid in $PROGRAM_PID
 #   wait_window NAME         waits until a visible window named NAME exists, prints its id
 #   wait_gone NAME           waits until no visible window is named NAME
+#   is_shown NAME, is_gone NAME   whether a visible window is named NAME
+#   eventually CMD...        waits up to 30 s for a command to succeed
+#   menu WINDOW MNEMONIC ITEM CHECK...   picks a menu item by its keys
+#   confirm_dialog           presses Return until the file dialog has closed
 #   shot WINDOW FILE         screenshot of a window (its client, without decorations)
 #   same_pixels A B          succeeds when two pictures are equal pixel for pixel
 #   find_client SHOT PICTURE W H   prints "X Y" where the W x H top-left part of
@@ -92,4 +96,38 @@ find_client() {
     "0 @ "*) echo "${result#0 @ }" | tr ',' ' ' ;;
     *) return 1 ;;
   esac
+}
+
+# Waits up to 30 s for a command to succeed; the machine may be busy.
+eventually() {
+  for _ in $(seq 300); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+is_shown() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+is_gone() { ! is_shown "$1"; }
+# Opens menu MNEMONIC of WINDOW, picks ITEM by its mnemonic (keys, e.g.
+# "l Return" where two items share it) and waits until the command
+# CHECK... succeeds. A menu that opened too slowly for the item
+# key is closed and opened again.
+menu() {
+  local window=$1 mnemonic=$2 item=$3
+  shift 3
+  for _ in 1 2 3; do
+    xdotool windowfocus --sync "$window" key "alt+$mnemonic"
+    sleep 0.5
+    xdotool key $item
+    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+    xdotool key Escape Escape
+  done
+  fail "menu $mnemonic, item $item did nothing"
+}
+# Presses Return until the file dialog has closed: its name field may first
+# take it for its completion. The message box that may follow is left alone.
+confirm_dialog() {
+  for _ in $(seq 20); do
+    sleep 0.5
+    is_shown "^(Speichern unter|Öffnen)$" || return 0
+    xdotool key Return
+  done
+  fail "the file dialog stays"
 }

@@ -4,14 +4,11 @@
 // Run it on a display (or under xvfb-run) from the build's bin folder:
 //   lorvix-shell-bench [SECONDS_AT_REST] [--no-animation]
 
-#include <sys/resource.h>
-
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,21 +17,9 @@
 #include "levels/app_paths.h"
 #include "platform/desktop/desktop_platform.h"
 #include "platform/keys.h"
+#include "tools/bench/measure.h"
 
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-double CpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-}  // namespace
+using bench::Clock, bench::Ms, bench::CpuSeconds;
 
 int main(int argc, char** argv) {
   const Clock::time_point start = Clock::now();
@@ -81,18 +66,13 @@ int main(int argc, char** argv) {
   });
   const double cpuAtRest = CpuSeconds() - cpuAtRestStart;
 
-  std::vector<double> gaps;
-  for (size_t i = 1; i < ticks.size(); ++i) gaps.push_back(Ms(ticks[i] - ticks[i - 1]));
-  std::sort(gaps.begin(), gaps.end());
-  double sum = 0;
-  for (double g : gaps) sum += g;
-  const double mean = gaps.empty() ? 0 : sum / static_cast<double>(gaps.size());
+  const bench::Gaps gaps = bench::GapsBetween(ticks);
   std::printf("first tick, just after the first picture: %.0f ms after start\n",
               Ms(ticks.front() - start));
-  std::printf("tick gap: mean %.2f ms, min %.2f, p99 %.2f (%zu ticks)\n", mean, gaps.front(),
-              gaps[gaps.size() * 99 / 100], gaps.size());
+  std::printf("tick gap: mean %.2f ms, min %.2f, p99 %.2f (%zu ticks)\n", gaps.mean, gaps.min,
+              gaps.p99, gaps.count);
   std::printf("one smooth glide (16 steps): %.1f ms\n", Ms(glideEnd - glideStart));
-  std::printf("one slide step (6 ticks): %.1f ms (from the mean gap)\n", 6 * mean);
+  std::printf("one slide step (6 ticks): %.1f ms (from the mean gap)\n", 6 * gaps.mean);
   std::printf("processor at rest: %.2f %% of one core over %.0f s\n",
               100.0 * cpuAtRest / restSeconds, restSeconds);
   frame.reset();

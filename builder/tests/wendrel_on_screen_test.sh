@@ -40,19 +40,11 @@ xdotool mousemove --window "$W" 260 $((MENU + 252)) click 1
 xdotool key ctrl+a
 xdotool type --delay 20 "Drei Prüfungen"
 
-xdotool windowfocus --sync "$W" key alt+o
-sleep 0.3
-xdotool key s
+menu "$W" o s is_shown "^Speichern unter$"  # "&Optionen", "&Speichern unter"
 D=$(wait_window "^Speichern unter$")
 xdotool windowfocus --sync "$D" key ctrl+a
 xdotool type --delay 20 "$SCRATCH/Welt"
-# The name field may take the first Return for its completion list.
-for _ in 1 2 3; do
-  sleep 0.5
-  xdotool search --onlyvisible --name "^Speichern unter$" >/dev/null 2>&1 || break
-  xdotool windowfocus --sync "$D" key Return
-done
-wait_gone "^Speichern unter$"
+confirm_dialog
 for _ in $(seq 50); do [ -s Welt.sde ] && break; sleep 0.1; done
 [ -s Welt.sde ] || fail "no pack Welt.sde (the extension .sde should be added)"
 
@@ -87,13 +79,11 @@ mkdir -p "$XDG_CONFIG_HOME/lorvix"
 printf '[SETUP]\r\nANIM2=0\r\nSM=0\r\n' >"$XDG_CONFIG_HOME/lorvix/QX LORVIX 11.INI"
 start_program "$BIN/lorvix"
 G=$(wait_window "QX LORVIX V1.2 - 32 Bit")
-xdotool windowfocus --sync "$G" key space alt+w
-sleep 0.3
-xdotool key e
-sleep 1.5  # the open dialog has the focus
-xdotool type --delay 20 "$SCRATCH/Welt.sde"
-sleep 0.5
-xdotool key Return
+xdotool windowfocus --sync "$G" key space
+menu "$G" w e is_shown "^Öffnen$"  # "Spiel&welt", "&Extra Spielwelt laden"
+D=$(wait_window "^Öffnen$")
+xdotool windowfocus --sync "$D" type --delay 20 "$SCRATCH/Welt.sde"
+confirm_dialog
 H=$(wait_window "^Hinweis$")
 import -window root game_pack_text.png
 keep game_pack_text.png

@@ -8,10 +8,6 @@
 // With EDIT_AFTER_SECONDS the level is emptied that long after F5, and
 // the time that edit takes to stop the check is measured instead.
 
-#include <sys/resource.h>
-
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -25,37 +21,17 @@
 #include "levels/app_paths.h"
 #include "platform/desktop/desktop_platform.h"
 #include "platform/keys.h"
+#include "tools/bench/measure.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-double CpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// A line of /proc/self/status such as "VmHWM:  123456 kB", in MiB.
-double StatusMiB(const std::string& key) {
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);)
-    if (line.rfind(key + ":", 0) == 0) return std::atof(line.c_str() + key.size() + 1) / 1024;
-  return 0;
-}
+using bench::Clock, bench::Ms, bench::CpuSeconds, bench::StatusMiB;
 
 void PrintGaps(const char* when, const std::vector<Clock::time_point>& ticks) {
-  std::vector<double> gaps;
-  for (size_t i = 1; i < ticks.size(); ++i) gaps.push_back(Ms(ticks[i] - ticks[i - 1]));
-  if (gaps.empty()) return;
-  std::sort(gaps.begin(), gaps.end());
-  double sum = 0;
-  for (double g : gaps) sum += g;
-  std::printf("tick gap %s: mean %.2f ms, p99 %.2f, max %.2f (%zu ticks)\n", when,
-              sum / static_cast<double>(gaps.size()), gaps[gaps.size() * 99 / 100], gaps.back(), gaps.size());
+  const bench::Gaps gaps = bench::GapsBetween(ticks);
+  if (gaps.count == 0) return;
+  std::printf("tick gap %s: mean %.2f ms, p99 %.2f, max %.2f (%zu ticks)\n", when, gaps.mean, gaps.p99,
+              gaps.max, gaps.count);
 }
 
 }  // namespace

@@ -22,41 +22,8 @@ printf '[SETUP]\r\nANIM2=0\r\nSM=0\r\n' >"$SETTINGS"
 mkdir -p "$SCRATCH/bin"
 cp "$BIN/lorvix" "$BIN/LEVEL.DAT" "$SCRATCH/bin/"
 
-# Waits up to 30 s for a command to succeed; the machine may be busy.
-eventually() {
-  for _ in $(seq 300); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-is_shown() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
-is_gone() { ! is_shown "$1"; }
 # A file dialog or message box is a second window of the program.
 is_dialog_open() { [ "$(xdotool search --onlyvisible --class lorvix 2>/dev/null | wc -l)" -ge 2 ]; }
-# Opens menu MNEMONIC of WINDOW, picks ITEM by its mnemonic (keys, e.g.
-# "l Return" where two items share it) and waits until the command
-# CHECK... succeeds. A menu that opened too slowly for the item
-# key is closed and opened again.
-menu() {
-  local window=$1 mnemonic=$2 item=$3
-  shift 3
-  for _ in 1 2 3; do
-    xdotool windowfocus --sync "$window" key "alt+$mnemonic"
-    sleep 0.5
-    xdotool key $item
-    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
-    xdotool key Escape Escape
-  done
-  fail "menu $mnemonic, item $item did nothing"
-}
-# Presses Return until the file dialog has closed: its name field may first
-# take it for its completion. The message box that may follow is left alone.
-confirm_dialog() {
-  for _ in $(seq 20); do
-    sleep 0.5
-    is_shown "^(Speichern unter|Öffnen)$" || return 0
-    xdotool key Return
-  done
-  fail "the file dialog stays"
-}
 
 start_program "$SCRATCH/bin/lorvix"
 G=$(wait_window "QX LORVIX V1.2 - 32 Bit")
