@@ -46,6 +46,7 @@ std::string Lines(const std::vector<std::string>& lines) {
 
 void CheckWindow::OpenFrame(platform::FrameSpec spec) {
   spec.caption = kCaption;
+  spec.owner = owner_;
   face_ = Bitmap(spec.clientWidth, spec.clientHeight, kFace);
   frame_.reset();
   frame_ = platform_.CreateFrame(spec, *this);

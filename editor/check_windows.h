@@ -32,6 +32,8 @@ class CheckWindow : public platform::WindowEvents {
  public:
   explicit CheckWindow(platform::Platform& platform) : platform_(platform) {}
   bool IsOpen() const { return frame_ && frame_->IsShown(); }
+  // The frame the window is kept above from its next opening on.
+  void SetOwner(platform::Frame* owner) { owner_ = owner; }
   void Close();
   // The text of control `id`, as shown.
   std::string Text(int id) const { return frame_ ? frame_->Text(id) : std::string(); }
@@ -46,6 +48,7 @@ class CheckWindow : public platform::WindowEvents {
   std::unique_ptr<platform::Frame> frame_;
 
  private:
+  platform::Frame* owner_ = nullptr;
   Bitmap face_;
 };
 

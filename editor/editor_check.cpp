@@ -5,7 +5,7 @@
 namespace lorvix {
 
 void TMyWindow2::StartCheck() {
-  if (ValidateLevel()) Check->Start(CurrentLevel());
+  if (ValidateLevel()) Check->Start(CurrentLevel(), EditFrame);
 }
 
 EditorCheck::EditorCheck(platform::Platform& platform)
@@ -16,7 +16,9 @@ EditorCheck::EditorCheck(platform::Platform& platform)
           [this](const solver::LevelReport& report) { Reported(report); }) {}
 
 // An earlier result describes the level as it was then.
-void EditorCheck::Start(const LevelRecord& level) {
+void EditorCheck::Start(const LevelRecord& level, platform::Frame* owner) {
+  progress_.SetOwner(owner);
+  result_.SetOwner(owner);
   result_.Close();
   worker_.Start(level);
   progress_.Open();

@@ -14,8 +14,8 @@ class EditorCheck {
   explicit EditorCheck(platform::Platform& platform);
 
   // Checks `level`, which has passed the editor's own validation; a check
-  // that runs is started again.
-  void Start(const LevelRecord& level);
+  // that runs is started again. The windows stay above `owner`.
+  void Start(const LevelRecord& level, platform::Frame* owner);
   // The edited level has changed.
   void LevelChanged();
 

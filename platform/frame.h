@@ -67,6 +67,8 @@ struct Control {
   bool multiLine = false;
 };
 
+class Frame;
+
 struct FrameSpec {
   std::string caption;
   int clientWidth = 0;             // the client area, menu and status bar excluded
@@ -80,6 +82,9 @@ struct FrameSpec {
   // The frame whose client is the game window (Platform::PresentGameWindow
   // and its neighbours act on it); one per program at most.
   bool showsGameWindow = false;
+  // A small window that belongs to another frame stays above it and
+  // first shows beside it. The owner may go first.
+  Frame* owner = nullptr;
 };
 
 struct DialogSpec {

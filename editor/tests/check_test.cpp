@@ -57,6 +57,7 @@ TEST_F(Check, ASolvableLevelGetsItsFewestMovesAndTheirKeys) {
   Press(platform::VK_F5);
   EXPECT_EQ(w().CursorCol, 10) << "F5 is no cursor key";
   EXPECT_EQ(Latest().caption, "Prüfen");
+  EXPECT_EQ(Latest().spec.owner, editor.Frame.get()) << "kept above the editor";
   EXPECT_TRUE(check().Progress().IsOpen());
   EXPECT_EQ(Shown(CHECK_PROGRESS_TITLE), "Die Spielebene wird geprüft …");
   EXPECT_EQ(Shown(CHECK_PROGRESS_TIME), "Zeit: 0,0 s");
@@ -66,6 +67,7 @@ TEST_F(Check, ASolvableLevelGetsItsFewestMovesAndTheirKeys) {
   const solver::SolveResult expected = solver::Solve(drawn);
   EXPECT_FALSE(check().Progress().IsOpen());
   EXPECT_EQ(Latest().caption, "Prüfen");
+  EXPECT_EQ(Latest().spec.owner, editor.Frame.get());
   EXPECT_EQ(Shown(CHECK_RESULT_HEADLINE), "Die Spielebene ist lösbar: mindestens 10 Züge.");
   EXPECT_EQ(Shown(CHECK_RESULT_NOTES), GroupedNumber(expected.explored) + " Stellungen untersucht.");
   EXPECT_EQ(Shown(CHECK_RESULT_KEYS_CAPTION), "Lösung (R rechts, L links, U hoch, D runter):");

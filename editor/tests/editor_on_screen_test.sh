@@ -112,6 +112,11 @@ cursor_moved() {
 }
 eventually cursor_moved || fail "the editor does not answer while the check runs"
 is_shown "$CHECK" || fail "a key that edits nothing ended the check"
+# The progress window stays above the editor that has the focus.
+stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*' | xargs printf '%d\n')
+[ "$(echo "$stacking" | grep -n -x -e "$E" -e "$P" | tail -1 | cut -d: -f2)" = "$P" ] ||
+  fail "the progress window went behind the editor"
+import -window root "$SCRATCH/check-progress-screen.png"
 xdotool windowactivate --sync "$P" mousemove --window "$P" 256 98 click 1  # "Abbrechen"
 eventually result_shown || fail "no result after Abbrechen"
 sleep 0.3
@@ -121,7 +126,7 @@ wait_gone "$CHECK"
 # Placing a tile while a check runs ends it without a result.
 xdotool windowfocus --sync "$E" key F5
 wait_window "$CHECK" >/dev/null
-click 400 300
+click 40 440  # a square the progress window leaves free, wherever it shows
 wait_gone "$CHECK"
 sleep 1
 is_shown "$CHECK" && fail "a result came after an edit"

@@ -1,10 +1,16 @@
 #include "platform/desktop/wx_frame.h"
 
+#include <algorithm>
+
 #include <wx/dc.h>
+#include <wx/display.h>
 #include <wx/dnd.h>
 #include <wx/frame.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
+#include <wx/weakref.h>
+
+#include <gtk/gtk.h>
 
 #include "platform/desktop/wx_controls.h"
 #include "platform/desktop/wx_menus.h"
@@ -44,6 +50,17 @@ class FileDrop : public wxFileDropTarget {
 
 int g_menusOpen = 0;
 
+// Where a window of `size` shows beside the frame at `owner`: on its right
+// or else on its left, top edges level, so that it covers nothing of the
+// frame; centred on the frame where `screen` has no room beside it.
+wxPoint PlaceBeside(const wxRect& owner, const wxSize& size, const wxRect& screen) {
+  constexpr int GAP = 8;
+  const int y = std::clamp(owner.y, screen.y, std::max(screen.y, screen.GetBottom() + 1 - size.y));
+  if (owner.GetRight() + GAP + size.x <= screen.GetRight() + 1) return {owner.GetRight() + 1 + GAP, y};
+  if (owner.x - GAP - size.x >= screen.x) return {owner.x - GAP - size.x, y};
+  return owner.GetPosition() + (owner.GetSize() - size) / 2;
+}
+
 }  // namespace
 
 bool AnyMenuOpen() { return g_menusOpen > 0; }
@@ -77,6 +94,7 @@ class FrameWindow : public wxFrame {
   WxControls controls_;
   BuiltMenuBar menu_;
   wxSize clientSize_;
+  wxWeakRef<wxWindow> owner_;
   bool paintRequested_ = false;
   bool centred_ = false;
 };
@@ -102,6 +120,13 @@ FrameWindow::FrameWindow(const FrameSpec& spec, WindowEvents& events)
               wxDefaultSize, FrameStyle(spec)),
       events_(&events),
       clientSize_(spec.clientWidth, spec.clientHeight) {
+  // The owner stays the toolkit's top-level window, not this one's parent,
+  // so that each frame is destroyed by its own DesktopFrame alone; the
+  // desktop keeps this window above it.
+  if (spec.owner) {
+    owner_ = static_cast<DesktopFrame*>(spec.owner)->Window();
+    gtk_window_set_transient_for(GTK_WINDOW(GetHandle()), GTK_WINDOW(owner_->GetHandle()));
+  }
   if (spec.icon.pixels) {
     wxIcon icon;
     icon.CopyFromBitmap(ToBitmap(spec.icon));
@@ -161,11 +186,15 @@ void FrameWindow::RequestOwnerPaint() {
   });
 }
 
-// A frame is centred on the screen the first time it shows; later it
-// shows where the user left it.
+// A frame shows beside its owner, or else centred on the screen, the first
+// time it shows; later it shows where the user left it.
 void FrameWindow::ShowFrame(bool shown) {
   if (shown && !centred_) {
-    Centre(wxBOTH);
+    if (owner_ && owner_->IsShown()) {
+      SetPosition(PlaceBeside(owner_->GetScreenRect(), GetSize(), wxDisplay(owner_.get()).GetClientArea()));
+    } else {
+      Centre(wxBOTH);
+    }
     centred_ = true;
   }
   Show(shown);
