@@ -30,11 +30,14 @@ mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
 PROGRAM_PID=
 
 # Runs at the end, whatever the result: a program still running is ended
-# and waited for before its scratch files go.
+# and waited for before its scratch files go. A program holds SIGTERM back
+# while a modal dialog is open, so it is killed if it does not end soon.
 cleanup() {
   local status=$?
   if [ -n "$PROGRAM_PID" ]; then
     kill "$PROGRAM_PID" 2>/dev/null || true
+    for _ in $(seq 50); do kill -0 "$PROGRAM_PID" 2>/dev/null || break; sleep 0.1; done
+    kill -KILL "$PROGRAM_PID" 2>/dev/null || true
     wait "$PROGRAM_PID" 2>/dev/null || true
   fi
   [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null || true
