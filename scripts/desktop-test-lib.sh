@@ -10,6 +10,7 @@
 #   eventually CMD...        waits up to 30 s for a command to succeed
 #   menu WINDOW MNEMONIC ITEM CHECK...   picks a menu item by its keys
 #   confirm_dialog           presses Return until the file dialog has closed
+#   dismiss NAME             presses Return in the message box NAME until it has gone
 #   shot WINDOW FILE         screenshot of a window (its client, without decorations)
 #   same_pixels A B          succeeds when two pictures are equal pixel for pixel
 #   find_client SHOT PICTURE W H   prints "X Y" where the W x H top-left part of
@@ -133,4 +134,16 @@ confirm_dialog() {
     xdotool key Return
   done
   fail "the file dialog stays"
+}
+# A busy machine may map a message box before it takes the focus; Return
+# is pressed again until the box has gone.
+dismiss() {
+  local id
+  for _ in $(seq 20); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) || return 0
+    [ -n "$id" ] || return 0
+    xdotool windowfocus --sync "$id" key Return 2>/dev/null || true
+    sleep 0.5
+  done
+  fail "the message box '$1' stays"
 }

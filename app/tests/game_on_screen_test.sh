@@ -57,9 +57,7 @@ wait_gone "Dumme Frage"
 kill -0 "$PROGRAM_PID" || fail "No to the close question ended the game"
 grep -q "LAST" "$SETTINGS" && fail "No to the close question stored the level"
 
-xdotool windowfocus --sync "$W" key alt+s
-sleep 0.3
-xdotool key b
+menu "$W" s b is_shown "Dumme Frage"  # "&Spiel", "&Beenden"
 Q=$(wait_window "Dumme Frage")
 xdotool windowfocus --sync "$Q" key Return
 for _ in $(seq 50); do kill -0 "$PROGRAM_PID" 2>/dev/null || break; sleep 0.1; done

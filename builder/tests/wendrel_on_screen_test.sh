@@ -28,9 +28,8 @@ echo "keine Spielebene" >notiz.txt
 
 start_program "$BIN/wendrel" a.sda b.SDA notiz.txt c.sda
 # The stray file is reported while the start-up drop is added.
-E=$(wait_window "^Fehler$")
-xdotool windowfocus --sync "$E" key Return
-wait_gone "^Fehler$"
+wait_window "^Fehler$" >/dev/null
+dismiss "^Fehler$"
 
 W=$(wait_window "^Wendrel für QX Lorvix$")
 eval "$(xdotool getwindowgeometry --shell "$W")"
@@ -84,28 +83,27 @@ menu "$G" w e is_shown "^Öffnen$"  # "Spiel&welt", "&Extra Spielwelt laden"
 D=$(wait_window "^Öffnen$")
 xdotool windowfocus --sync "$D" type --delay 20 "$SCRATCH/Welt.sde"
 confirm_dialog
-H=$(wait_window "^Hinweis$")
+wait_window "^Hinweis$" >/dev/null
 import -window root game_pack_text.png
 keep game_pack_text.png
-xdotool windowfocus --sync "$H" key Return
-wait_gone "^Hinweis$"
-sleep 0.5
+dismiss "^Hinweis$"
 
+shows_level() {
+  shot "$G" "game_pack_level$1.png"
+  find_client "game_pack_level$1.png" "pack$1.png" 704 480 >/dev/null
+}
 for level in 1 2; do
   "$BIN/leveltool" render Welt.sde $level "pack$level.png"
-  shot "$G" "game_pack_level$level.png"
+  eventually shows_level $level || fail "the game does not show level $level of the pack"
   keep "game_pack_level$level.png"
-  find_client "game_pack_level$level.png" "pack$level.png" 704 480 >/dev/null ||
-    fail "the game does not show level $level of the pack"
   [ $level = 2 ] && break
   moves=$("$BIN/leveltool" solve Welt.sde $level 2>/dev/null | head -n 1)
   xdotool windowfocus --sync "$G"
   for move in $(echo "$moves" | grep -o .); do
     case $move in R) key=Right ;; L) key=Left ;; U) key=Up ;; D) key=Down ;; esac
     xdotool key "$key"
-    sleep 0.15
+    sleep 0.2
   done
-  sleep 1
 done
 kill -TERM "$PROGRAM_PID"
 for _ in $(seq 50); do kill -0 "$PROGRAM_PID" 2>/dev/null || break; sleep 0.1; done

@@ -60,9 +60,8 @@ menu "$E" o s is_dialog_open  # "&Optionen", "Spielebene &Speichern"
 xdotool key ctrl+a
 xdotool type --delay 20 "$SCRATCH/mine"
 confirm_dialog
-OK=$(wait_window "^OK$")  # "Die Daten wurden gespeichert."
-xdotool windowfocus --sync "$OK" key Return
-wait_gone "^OK$"
+wait_window "^OK$" >/dev/null  # "Die Daten wurden gespeichert."
+dismiss "^OK$"
 LEVEL="$SCRATCH/mine.sda"  # the dialog added the extension
 [ -f "$LEVEL" ] || fail "no file $LEVEL"
 [ "$(sed -n 2p "$LEVEL")" = $'2 2 10 2 8 2\r' ] || fail "start, exit and door to the exit: $(sed -n 2p "$LEVEL")"
