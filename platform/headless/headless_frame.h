@@ -41,7 +41,7 @@ class HeadlessFrame : public Frame {
   void Present(const PixelView& source, const Rect& area) override;
   void SetMenuPicture(int id, const PixelView& picture) override;
 
-  // What the client area shows; its size is the spec's client size.
+  // What the client area shows, at the frame's client size.
   uint32_t ScreenAt(int x, int y) const { return screen[static_cast<size_t>(y) * spec.clientWidth + x]; }
   // Runs the Paint event for the whole client area, as the real platform
   // does after Invalidate.

@@ -90,32 +90,6 @@ void HeadlessPlatform::FinishSong() {
   if (!musicOpen.empty() && musicFinished) musicFinished();
 }
 
-void HeadlessPlatform::CallAfter(std::function<void()> function) {
-  {
-    const std::lock_guard lock(postedMutex_);
-    posted_.push_back(std::move(function));
-  }
-  postedArrived_.notify_all();
-}
-
-int HeadlessPlatform::RunPosted() {
-  std::deque<std::function<void()>> due;
-  {
-    const std::lock_guard lock(postedMutex_);
-    due.swap(posted_);
-  }
-  for (auto& function : due) function();
-  return static_cast<int>(due.size());
-}
-
-int HeadlessPlatform::WaitForPosted(std::chrono::milliseconds timeout) {
-  {
-    std::unique_lock lock(postedMutex_);
-    postedArrived_.wait_for(lock, timeout, [this] { return !posted_.empty(); });
-  }
-  return RunPosted();
-}
-
 void HeadlessPlatform::PresentGameWindow(const PixelView& source, const Rect& area) {
   ++presents;
   const int x0 = std::max(0, area.x), y0 = std::max(0, area.y);

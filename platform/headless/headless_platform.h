@@ -3,19 +3,18 @@
 // answered from queues that a test fills beforehand, and everything asked is
 // recorded so that tests can check texts, captions, icons and buttons. The
 // clock only moves when the test moves it. Presented pixels land in `screen`.
-// Functions posted with CallAfter wait until the test runs them (RunPosted,
-// WaitForPosted) or the event loop does, on the test's thread.
+// Functions posted with CallAfter wait in `posted` until the test runs them
+// (RunPosted, WaitForPosted) or the event loop does, on the test's thread.
 
 #include <chrono>
-#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
 #include "platform/headless/headless_frame.h"
+#include "platform/headless/posted_queue.h"
 #include "platform/platform.h"
 
 namespace platform {
@@ -72,15 +71,17 @@ class HeadlessPlatform : public Platform {
   int ScreenWidth() override { return screenWidth; }
   int ScreenHeight() override { return screenHeight; }
   void OpenHelpPage(const std::string& path) override { helpPages.push_back(path); }
-  void CallAfter(std::function<void()> function) override;
+  void CallAfter(std::function<void()> function) override { posted.Post(std::move(function)); }
 
-  // Runs the functions posted so far, in the order they came, on the
-  // calling thread (functions they post wait for the next call). Returns
-  // how many ran.
-  int RunPosted();
+  // Runs the functions posted so far (see PostedQueue::RunPosted).
+  int RunPosted() { return posted.RunPosted(); }
   // Waits until a function is posted, at most `timeout`, and runs every
   // posted function then. Returns how many ran.
-  int WaitForPosted(std::chrono::milliseconds timeout);
+  int WaitForPosted(std::chrono::milliseconds timeout) {
+    posted.WaitForPost(timeout);
+    return posted.RunPosted();
+  }
+  PostedQueue posted;
 
   // Script: answers are taken from the front. An empty queue answers
   // message boxes with OK or No, and cancels dialogs.
@@ -119,11 +120,6 @@ class HeadlessPlatform : public Platform {
   static constexpr int kScreenWidth = 710;
   static constexpr int kScreenHeight = 550;
   std::vector<uint32_t> screen;
-
- private:
-  std::mutex postedMutex_;
-  std::condition_variable postedArrived_;
-  std::deque<std::function<void()>> posted_;
 };
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -13,35 +14,6 @@ namespace platform::testing {
 namespace {
 constexpr double kRate = 44100;
 }  // namespace
-
-std::function<void(std::function<void()>)> PostedQueue::Poster() {
-  return [this](std::function<void()> f) {
-    std::lock_guard lock(mutex_);
-    queue_.push_back(std::move(f));
-  };
-}
-
-int PostedQueue::RunPosted() {
-  std::deque<std::function<void()>> ready;
-  {
-    std::lock_guard lock(mutex_);
-    ready.swap(queue_);
-  }
-  for (auto& f : ready) f();
-  return static_cast<int>(ready.size());
-}
-
-bool PostedQueue::WaitForPost(std::chrono::milliseconds timeout) {
-  const auto until = std::chrono::steady_clock::now() + timeout;
-  while (std::chrono::steady_clock::now() < until) {
-    {
-      std::lock_guard lock(mutex_);
-      if (!queue_.empty()) return true;
-    }
-    Sleep(20);
-  }
-  return false;
-}
 
 void UseAudioDriver(const std::string& driver, const std::string& outputFile) {
   ::setenv("SDL_AUDIODRIVER", driver.c_str(), 1);

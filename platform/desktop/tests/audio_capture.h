@@ -1,33 +1,16 @@
 #pragma once
 // An SdlAudio for tests: its output goes through SDL's "disk" driver into a
-// file in real time, and what it hands to the window thread waits in a
-// queue until the test, as the window thread, runs it.
+// file in real time; what it hands to the window thread waits in a
+// PostedQueue until the test, as the window thread, runs it.
 
-#include <chrono>
 #include <cstdint>
-#include <deque>
-#include <functional>
-#include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
 #include "platform/desktop/sdl_audio.h"
+#include "platform/headless/posted_queue.h"
 
 namespace platform::testing {
-
-class PostedQueue {
- public:
-  std::function<void(std::function<void()>)> Poster();
-  // Runs what was posted so far; returns how many functions ran.
-  int RunPosted();
-  // Waits until something was posted, at most `timeout`.
-  bool WaitForPost(std::chrono::milliseconds timeout);
-
- private:
-  std::mutex mutex_;
-  std::deque<std::function<void()>> queue_;
-};
 
 // Selects the SDL audio driver for the next SdlAudio made.
 void UseAudioDriver(const std::string& driver, const std::string& outputFile = {});

@@ -15,8 +15,6 @@
 namespace lorvix::testing {
 namespace {
 
-using platform::testing::PostedQueue;
-
 // Windows and dialogs of the headless platform, sound and music of SDL.
 class SdlMusicPlatform : public platform::HeadlessPlatform {
  public:
@@ -36,7 +34,6 @@ class SdlMusicPlatform : public platform::HeadlessPlatform {
     audio->SetMusicFinishedHandler(std::move(handler));
   }
 
-  PostedQueue posted;
   std::optional<platform::SdlAudio> audio;
 };
 
