@@ -1,27 +1,12 @@
 #include "builder/builder_window.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
+
+#include "levels/any_level_file.h"
 
 namespace wendrel {
 namespace {
-
-// The extension of the file name (after the last '/'), with its dot; empty
-// when the name has none.
-std::string ExtensionOf(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  const size_t dot = path.find_last_of('.');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-  return path.substr(dot);
-}
-
-bool IsUserLevelPath(const std::string& path) {
-  std::string extension = ExtensionOf(path);
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return extension == ".sda";
-}
 
 // "07  :  /home/anna/a.sda"; a free slot shows its number and the colon.
 std::string ListRow(int slot, const std::string& entry) {
@@ -63,7 +48,7 @@ void TMyWindow::AddDroppedFiles(const std::vector<std::string>& paths) {
   SaveProgress = 0;
   Frame.Invalidate();
   for (const std::string& path : paths) {
-    if (!IsUserLevelPath(path)) {
+    if (lorvix::LevelFileKindOf(path) != lorvix::LevelFileKind::UserLevel) {
       Platform.MessageBox("Die Datei " + path +
                               " ist keine gültige Spielebene. Spielebenen haben die Dateiendung .sda",
                           "Fehler", platform::Icon::None, platform::Buttons::Ok);
