@@ -6,10 +6,9 @@
 // There is no palette to select or realise: our buffers hold true colour,
 // so a palette would change nothing on screen.
 
-#include <optional>
-
 #include "editor/editor_tools.h"
 #include "editor/editor_window.h"
+#include "render/backgrounds.h"
 #include "render/blit.h"
 #include "render/tile_sheet.h"
 #include "resources/pictures.h"
@@ -17,10 +16,8 @@
 namespace lorvix {
 namespace {
 
-// The marble block of the tile sheet and how often it is laid side by side
-// (more than the client area needs; the copies are clipped).
-constexpr int MARBLE_X = 0, MARBLE_Y = 32, MARBLE_SIZE = 128;
-constexpr int MARBLE_COLUMNS = 7, MARBLE_ROWS = 6;
+// The game's first background pattern covers the whole client area.
+constexpr int MARBLE_PATTERN = 0;
 
 // Three black lines right of the board.
 constexpr int SEPARATOR_X = 640, SEPARATOR_LINES = 3, SEPARATOR_END_Y = 599;
@@ -37,27 +34,11 @@ void DrawPicture(Bitmap& target, int picture, int x, int y) {
   BlitWhole(target, x, y, resources::Picture(picture));
 }
 
-// A tile as the board shows it, with (x, y) as the square's top-left.
-// Codes without a picture (the floor, an empty palette cell) draw nothing.
-void DrawTileAt(Bitmap& target, const Bitmap& sheet, int32_t code, int x, int y) {
-  const std::optional<TileArt> art = TileArtFor(code);
-  if (!art) return;
-  Blit(target, x + art->offsetX, y + art->offsetY, art->width, art->height, sheet, art->sheetX,
-       art->sheetY);
-}
-
 // A label at the top-left corner of a board square. A level file may
 // place records anywhere; those off the board have no square to label.
 void DrawMarker(Bitmap& target, int picture, int32_t col, int32_t row) {
   if (!OnBoard(col, row)) return;
   DrawPicture(target, picture, CELL_SIZE * col, CELL_SIZE * row);
-}
-
-void DrawBackground(Bitmap& target, const Bitmap& sheet) {
-  for (int i = 0; i < MARBLE_COLUMNS; ++i)
-    for (int j = 0; j < MARBLE_ROWS; ++j)
-      Blit(target, MARBLE_SIZE * i, MARBLE_SIZE * j, MARBLE_SIZE, MARBLE_SIZE, sheet, MARBLE_X,
-           MARBLE_Y);
 }
 
 void DrawSeparator(Bitmap& target) {
@@ -79,7 +60,7 @@ void DrawPalette(Bitmap& target, const Bitmap& sheet) {
       else if (value == TOOL_START)
         DrawPicture(target, PICTURE_MARKER_START, PALETTE_START_LABEL_X, PALETTE_START_LABEL_Y);
       else
-        DrawTileAt(target, sheet, value, x, y);
+        DrawTile(target, sheet, value, x, y);
     }
   }
 }
@@ -94,7 +75,7 @@ void DrawToolPreview(Bitmap& target, const Bitmap& sheet, int32_t tool) {
     DrawPicture(target, IsKeyTool(tool) ? MarkerOfKey(pair) : MarkerOfDoor(pair), PREVIEW_X,
                 PREVIEW_Y);
   } else {
-    DrawTileAt(target, sheet, tool, PREVIEW_X, PREVIEW_Y);
+    DrawTile(target, sheet, tool, PREVIEW_X, PREVIEW_Y);
   }
 }
 
@@ -103,7 +84,7 @@ void DrawToolPreview(Bitmap& target, const Bitmap& sheet, int32_t tool) {
 // Later labels cover earlier ones on the same square: the start over the
 // door to the exit, and key n over door n over the pairs before them.
 void TMyWindow2::ComposePicture() {
-  DrawBackground(BackBuffer, TileSheet);
+  PaintBackgroundPattern(BackBuffer, TileSheet, MARBLE_PATTERN);
   DrawSeparator(BackBuffer);
   DrawTiles(0, BOARD_COLS - 1, 0, BOARD_ROWS - 1, Board, BackBuffer, TileSheet, true);
 

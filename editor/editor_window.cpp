@@ -21,8 +21,6 @@ TMyWindow2::TMyWindow2(TMyWindow& game)
       TileSheet(resources::Picture(PICTURE_TILE_SHEET)),
       Check(std::make_unique<EditorCheck>(game.Platform)) {
   ResetLevel();
-  SelectedTool = TILE_FLOOR;
-  CursorCol = CursorRow = 0;
 }
 
 TMyWindow2::~TMyWindow2() = default;

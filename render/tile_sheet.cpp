@@ -73,6 +73,13 @@ std::optional<TileArt> TileArtFor(int32_t code) {
   return std::nullopt;
 }
 
+void DrawTile(Bitmap& target, const Bitmap& sheet, int32_t code, int x, int y) {
+  const std::optional<TileArt> art = TileArtFor(code);
+  if (!art) return;
+  Blit(target, x + art->offsetX, y + art->offsetY, art->width, art->height, sheet, art->sheetX,
+       art->sheetY);
+}
+
 void DrawTiles(int c0, int c1, int r0, int r1, const TileGrid& board, Bitmap& target,
                const Bitmap& sheet, bool editorLayout) {
   const int base = editorLayout ? EDITOR_BOARD_LEFT : GAME_BOARD_LEFT;
@@ -80,14 +87,9 @@ void DrawTiles(int c0, int c1, int r0, int r1, const TileGrid& board, Bitmap& ta
   // does the same without stepping through huge ranges.
   const int firstCol = std::max(c0, 0), lastCol = std::min(c1, BOARD_COLS - 1);
   const int firstRow = std::max(r0, 0), lastRow = std::min(r1, BOARD_ROWS - 1);
-  for (int c = firstCol; c <= lastCol; ++c) {
-    for (int r = firstRow; r <= lastRow; ++r) {
-      const std::optional<TileArt> art = TileArtFor(board[CellIndex(c, r)]);
-      if (!art) continue;
-      Blit(target, base + CELL_SIZE * c + art->offsetX, CELL_SIZE * r + art->offsetY, art->width,
-           art->height, sheet, art->sheetX, art->sheetY);
-    }
-  }
+  for (int c = firstCol; c <= lastCol; ++c)
+    for (int r = firstRow; r <= lastRow; ++r)
+      DrawTile(target, sheet, board[CellIndex(c, r)], base + CELL_SIZE * c, CELL_SIZE * r);
 }
 
 }  // namespace lorvix

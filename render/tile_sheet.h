@@ -28,6 +28,10 @@ struct TileArt {
 // beneath them (floor, the hidden teleporter codes and every unknown code).
 std::optional<TileArt> TileArtFor(int32_t code);
 
+// Draws the picture of tile `code` into the square whose top-left corner
+// is (x, y); codes without a picture draw nothing.
+void DrawTile(Bitmap& target, const Bitmap& sheet, int32_t code, int x, int y);
+
 // Draws the tiles of columns c0..c1 and rows r0..r1 (both inclusive) of
 // `board` into `target`, column by column. Cells outside the 20 x 15 board
 // are skipped. The editor's board starts at x 0, the game's at x 32.
