@@ -153,7 +153,7 @@ std::vector<platform::Menu> GameMenuBar() {
         submenu = nullptr;
         break;
       case Kind::Separator:
-        target().push_back({platform::MenuItem::Kind::Separator, 0, "", "", {}});
+        target().push_back(platform::SeparatorItem());
         break;
       case Kind::Command:
       case Kind::Check:

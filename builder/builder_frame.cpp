@@ -5,21 +5,20 @@
 namespace wendrel {
 namespace {
 
+using platform::CommandItem;
 using platform::Control;
-using platform::MenuItem;
+using platform::SeparatorItem;
 
 constexpr int BUILDER_ICON = 41;
-
-MenuItem Item(int id, const char* label) { return {MenuItem::Kind::Command, id, label, {}, {}}; }
-MenuItem Separator() { return {MenuItem::Kind::Separator, 0, {}, {}, {}}; }
 
 // The help menu comes last, so that it sits at the right end of the bar.
 std::vector<platform::Menu> BuilderMenus() {
   return {
       {"&Optionen",
-       {Item(CMD_DELETE_ALL, "&Alle Einträge löschen"), Separator(),
-        Item(CMD_SAVE_AS, "&Speichern unter")}},
-      {"&Hilfe", {Item(CMD_HELP, "&Index"), Separator(), Item(CMD_ABOUT, "&Ueber QX Wendrel")}},
+       {CommandItem(CMD_DELETE_ALL, "&Alle Einträge löschen"), SeparatorItem(),
+        CommandItem(CMD_SAVE_AS, "&Speichern unter")}},
+      {"&Hilfe",
+       {CommandItem(CMD_HELP, "&Index"), SeparatorItem(), CommandItem(CMD_ABOUT, "&Ueber QX Wendrel")}},
   };
 }
 

@@ -10,19 +10,17 @@
 namespace lorvix {
 namespace {
 
+using platform::CommandItem;
 using platform::Menu;
 using platform::MenuItem;
-
-MenuItem Item(int id, std::string label) {
-  return {MenuItem::Kind::Command, id, std::move(label), {}, {}};
-}
-MenuItem Separator() { return {MenuItem::Kind::Separator, 0, {}, {}, {}}; }
+using platform::SeparatorItem;
 
 // One item per pair: "<word> &1" .. "<word> &5".
 std::vector<MenuItem> PairItems(const std::string& word, const std::array<int, KEY_PAIRS>& ids) {
   std::vector<MenuItem> items;
   for (int pair = 0; pair < KEY_PAIRS; ++pair)
-    items.push_back(Item(ids[static_cast<size_t>(pair)], word + " &" + std::to_string(pair + 1)));
+    items.push_back(
+        CommandItem(ids[static_cast<size_t>(pair)], word + " &" + std::to_string(pair + 1)));
   return items;
 }
 
@@ -30,12 +28,14 @@ std::vector<MenuItem> PairItems(const std::string& word, const std::array<int, K
 std::vector<Menu> EditorMenus() {
   return {
       {"&Optionen",
-       {Item(CM_EDITOR_LOAD, "Spielebene &Laden"), Item(CM_EDITOR_SAVE, "Spielebene &Speichern"),
-        Item(CM_EDITOR_CLEAR, "Spielebene &Löschen"), Separator(),
-        Item(CM_EDITOR_LEAVE, "&Editor verlassen"), Separator(), Item(CM_EDITOR_CHECK, "&Prüfen\tF5")}},
+       {CommandItem(CM_EDITOR_LOAD, "Spielebene &Laden"),
+        CommandItem(CM_EDITOR_SAVE, "Spielebene &Speichern"),
+        CommandItem(CM_EDITOR_CLEAR, "Spielebene &Löschen"), SeparatorItem(),
+        CommandItem(CM_EDITOR_LEAVE, "&Editor verlassen"), SeparatorItem(),
+        CommandItem(CM_EDITOR_CHECK, "&Prüfen\tF5")}},
       {"&Türen", PairItems("Tür", CM_EDITOR_DOORS)},
       {"&Schlüssel", PairItems("Schlüssel", CM_EDITOR_KEYS)},
-      {"&Hilfe", {Item(CM_EDITOR_HELP, "&Inhalt")}},
+      {"&Hilfe", {CommandItem(CM_EDITOR_HELP, "&Inhalt")}},
   };
 }
 

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -39,6 +40,12 @@ struct MenuItem {
   std::string hint;               // status bar text while highlighted
   std::vector<MenuItem> items;    // the entries of a submenu
 };
+
+// A command item without hint, and a separator line.
+inline MenuItem CommandItem(int id, std::string label) {
+  return {MenuItem::Kind::Command, id, std::move(label), {}, {}};
+}
+inline MenuItem SeparatorItem() { return {MenuItem::Kind::Separator, 0, {}, {}, {}}; }
 
 struct Menu {
   std::string title;
