@@ -35,9 +35,11 @@ void TMyWindow::OpenMusicDevice() {
 // directory becomes the program's, so that a song listed without a
 // directory is found beside the program.
 void TMyWindow::StartMusic() {
-  if (!MusicOn || !AnySongListed(SettingsPath)) return;
+  if (!MusicOn) return;
+  const SongList songs = ReadSongList(SettingsPath);
+  if (!AnySongListed(songs)) return;
   std::string song;
-  do song = ReadSong(SettingsPath, Random() % SONG_SLOTS);
+  do song = songs[static_cast<size_t>(Random() % SONG_SLOTS)];
   while (song.empty());
   std::error_code ignored;
   std::filesystem::current_path(ProgramDir, ignored);

@@ -14,18 +14,16 @@ std::string SongKey(int slot) { return "Midi" + std::to_string(slot); }
 
 }  // namespace
 
-std::string ReadSong(const std::string& settingsFile, int slot) {
-  return platform::GetProfileString(settingsFile, SECTION_MIDI, SongKey(slot), "", kPathBuffer);
+SongList ReadSongList(const std::string& settingsFile) {
+  SongList songs;
+  for (int slot = 0; slot < SONG_SLOTS; ++slot)
+    songs[static_cast<size_t>(slot)] =
+        platform::GetProfileString(settingsFile, SECTION_MIDI, SongKey(slot), "", kPathBuffer);
+  return songs;
 }
 
 void WriteSong(const std::string& settingsFile, int slot, const std::string& path) {
   platform::WriteProfileString(settingsFile, SECTION_MIDI, SongKey(slot), path);
-}
-
-bool AnySongListed(const std::string& settingsFile) {
-  for (int slot = 0; slot < SONG_SLOTS; ++slot)
-    if (!ReadSong(settingsFile, slot).empty()) return true;
-  return false;
 }
 
 }  // namespace lorvix

@@ -50,10 +50,7 @@ class TDlgMidi : public platform::WindowEvents {
  private:
   void FillList(platform::Controls& controls) {
     std::vector<std::string> rows;
-    for (int slot = 0; slot < SONG_SLOTS; ++slot) {
-      std::string song = ReadSong(settingsFile_, slot);
-      rows.push_back(song.empty() ? "Frei" : song);
-    }
+    for (const std::string& song : ReadSongList(settingsFile_)) rows.push_back(song.empty() ? "Frei" : song);
     controls.SetRows(ID_SONGS, rows);
   }
 
